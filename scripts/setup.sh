@@ -1,0 +1,45 @@
+# Shared by scripts/run and scripts/test: installs what is missing, configures and builds.
+# Sourced, not run.
+
+TUBRIX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+TUBRIX_BUILD="${TUBRIX_BUILD:-$TUBRIX_ROOT/build}"
+
+TUBRIX_PACKAGES=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev
+    libsqlitecpp-dev libsqlite3-dev
+    libexpected-dev nlohmann-json3-dev libcli11-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-liberation poppler-utils xvfb xauth
+)
+
+tubrix_missing_packages() {
+    local missing=()
+    for p in "${TUBRIX_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    echo "${missing[@]}"
+}
+
+tubrix_install() {
+    command -v dpkg-query >/dev/null || { echo "This script installs with apt (Debian 12)." >&2; return 1; }
+    local missing
+    missing="$(tubrix_missing_packages)"
+    [ -z "$missing" ] && return 0
+    echo "Installing: $missing"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    # shellcheck disable=SC2086
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+}
+
+tubrix_build() {
+    local werror=OFF
+    [ "${CI:-}" = "true" ] && werror=ON
+    if [ ! -f "$TUBRIX_BUILD/build.ninja" ]; then
+        cmake -S "$TUBRIX_ROOT" -B "$TUBRIX_BUILD" -G Ninja \
+            -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUBRIX_WERROR="$werror"
+    fi
+    cmake --build "$TUBRIX_BUILD"
+}

@@ -1,0 +1,65 @@
+#include "catalogue/catalogo.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace tubrix {
+
+void ordenaCatalogo(DatosCatalogo& datos) {
+    std::ranges::sort(datos.grupos, {}, &Grupo::codigo);
+    std::ranges::sort(datos.subclases, {}, &Subclase::codigo);
+    std::ranges::sort(datos.tubos, [](const TuboNormalizado& a, const TuboNormalizado& b) {
+        return std::tie(a.material, a.diametroN, a.diametroE, a.id) <
+               std::tie(b.material, b.diametroN, b.diametroE, b.id);
+    });
+    std::ranges::sort(datos.alfa, [](const FilaAlfa& a, const FilaAlfa& b) {
+        return std::tie(b.rmS, b.vRb) < std::tie(a.rmS, a.vRb);
+    });
+}
+
+Catalogo::Catalogo(DatosCatalogo datos) : m_datos(std::move(datos)) {
+    ordenaCatalogo(m_datos);
+}
+
+std::vector<EntradaLista> Catalogo::listaGrupos() const {
+    std::vector<EntradaLista> lista;
+    for (const Grupo& g : m_datos.grupos)
+        if (g.mostrar)
+            lista.push_back({g.material, g.codigo});
+    return lista;
+}
+
+std::vector<EntradaSubclase> Catalogo::listaSubclases(std::int16_t grupo) const {
+    const int desde = grupo * 100 + 1;
+    const int hasta = grupo * 100 + 100;
+    std::vector<EntradaSubclase> lista;
+    for (const Subclase& s : m_datos.subclases)
+        if (s.codigo >= desde && s.codigo <= hasta && s.mostrar)
+            lista.push_back({s.material, s.codigo, s.esSaneamiento()});
+    return lista;
+}
+
+std::vector<EntradaTubo> Catalogo::listaTubos(std::int16_t subclase) const {
+    std::vector<EntradaTubo> lista;
+    for (const TuboNormalizado& t : m_datos.tubos)
+        if (t.material == subclase)
+            lista.push_back({t.diametroN, t.id});
+    return lista;
+}
+
+const Grupo* Catalogo::buscaGrupo(std::int16_t codigo) const {
+    const auto it = std::ranges::find(m_datos.grupos, codigo, &Grupo::codigo);
+    return it == m_datos.grupos.end() ? nullptr : &*it;
+}
+
+const Subclase* Catalogo::buscaSubclase(std::int16_t codigo) const {
+    const auto it = std::ranges::find(m_datos.subclases, codigo, &Subclase::codigo);
+    return it == m_datos.subclases.end() ? nullptr : &*it;
+}
+
+const TuboNormalizado* Catalogo::Busca_Tubo(std::int16_t codigo) const {
+    const auto it = std::ranges::find(m_datos.tubos, codigo, &TuboNormalizado::id);
+    return it == m_datos.tubos.end() ? nullptr : &*it;
+}
+
+} // namespace tubrix

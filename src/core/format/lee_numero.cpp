@@ -1,0 +1,156 @@
+#include "format/lee_numero.h"
+
+#include <charconv>
+#include <limits>
+#include <string>
+
+namespace tubrix {
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The text with its first comma turned into a point and every blank removed.
+std::string normalise(std::string_view texto) {
+    std::string out;
+    out.reserve(texto.size());
+    bool commaSeen = false;
+    for (const char c : texto) {
+        if (c == ',' && !commaSeen) {
+            commaSeen = true;
+            out += '.';
+        } else if (!isBlank(c)) {
+            out += c;
+        }
+    }
+    return out;
+}
+
+int digitValue(char c) {
+    if (isDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return 99;
+}
+
+double readRadixInteger(std::string_view digits, int radix) {
+    double value = 0;
+    for (const char c : digits) {
+        const int d = digitValue(c);
+        if (d >= radix)
+            break;
+        value = value * radix + d;
+    }
+    return value;
+}
+
+// A number beyond the range of a double: zero when it is tiny, the largest finite value of its
+// sign when it is huge. `number` is sign, digits, optional point and digits, optional "e" part.
+double outOfRange(std::string_view number) {
+    const bool negative = number.front() == '-';
+    const auto e = number.find('e');
+    const std::string_view mantissa =
+        number.substr(negative ? 1 : 0, e == std::string_view::npos ? std::string_view::npos
+                                                                    : e - (negative ? 1 : 0));
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        const auto text = number.substr(e + 1);
+        const bool minus = !text.empty() && text.front() == '-';
+        for (const char c : text)
+            if (isDigit(c) && exponent < 100000)
+                exponent = exponent * 10 + (c - '0');
+        if (minus)
+            exponent = -exponent;
+    }
+    // Decimal order of the first significant digit.
+    const auto point = mantissa.find('.');
+    const auto integerPart = mantissa.substr(0, point);
+    const auto firstSignificant = integerPart.find_first_not_of('0');
+    long long order = 0;
+    if (firstSignificant != std::string_view::npos) {
+        order = static_cast<long long>(integerPart.size() - firstSignificant);
+    } else if (point != std::string_view::npos) {
+        const auto fraction = mantissa.substr(point + 1);
+        const auto nonzero = fraction.find_first_not_of('0');
+        order = nonzero == std::string_view::npos ? -1000000 : -static_cast<long long>(nonzero);
+    }
+    if (order + exponent < 0)
+        return negative ? -0.0 : 0.0;
+    return negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
+}
+
+double clampToFinite(double value) {
+    constexpr double kMax = std::numeric_limits<double>::max();
+    return value > kMax ? kMax : (value < -kMax ? -kMax : value);
+}
+
+} // namespace
+
+double Lee_Numero(std::string_view texto) {
+    const std::string s = normalise(texto);
+
+    if (s.size() >= 2 && s[0] == '&') {
+        const char prefix = s[1];
+        if (prefix == 'H' || prefix == 'h')
+            return clampToFinite(readRadixInteger(std::string_view(s).substr(2), 16));
+        if (prefix == 'O' || prefix == 'o')
+            return clampToFinite(readRadixInteger(std::string_view(s).substr(2), 8));
+        return 0;
+    }
+
+    // Collect the longest prefix that forms a number: sign, digits, one point, exponent.
+    std::string number;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-')
+            number += '-';
+        ++i;
+    }
+    bool digits = false;
+    while (i < s.size() && isDigit(s[i])) {
+        number += s[i++];
+        digits = true;
+    }
+    if (i < s.size() && s[i] == '.') {
+        number += '.';
+        ++i;
+        while (i < s.size() && isDigit(s[i])) {
+            number += s[i++];
+            digits = true;
+        }
+    }
+    if (!digits)
+        return 0;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+        std::size_t j = i + 1;
+        std::string exponent = "e";
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            exponent += s[j++];
+        bool exponentDigits = false;
+        while (j < s.size() && isDigit(s[j])) {
+            exponent += s[j++];
+            exponentDigits = true;
+        }
+        if (exponentDigits)
+            number += exponent;
+    }
+
+    double value = 0;
+    const char* first = number.data();
+    const char* last = number.data() + number.size();
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range)
+        return outOfRange(number);
+    (void)end;
+    return value;
+}
+
+} // namespace tubrix

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string_view>
+
+namespace tubrix {
+
+// Reads the number the user typed. The first comma counts as the decimal point; blanks, tabs
+// and line feeds are skipped anywhere; an optional sign, digits with one decimal point and an
+// optional exponent (E or D); "&H" and "&O" read a hexadecimal or octal integer. Reading stops
+// at the first character that cannot continue the number; with no digit the result is 0.
+// The decimal point is the point whatever the regional settings. A number too large for a
+// double reads as the largest finite value of its sign.
+double Lee_Numero(std::string_view texto);
+
+} // namespace tubrix

@@ -1,0 +1,165 @@
+#include "model/fichero_proyecto.h"
+
+#include "model/campos.h"
+#include "util/atomic_file.h"
+#include "util/paths.h"
+#include "util/windows1252.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+namespace tubrix {
+namespace {
+
+namespace fs = std::filesystem;
+
+void putUint16(std::string& out, std::size_t at, std::uint16_t value) {
+    out[at] = static_cast<char>(value & 0xFF);
+    out[at + 1] = static_cast<char>(value >> 8);
+}
+
+std::uint16_t getUint16(std::string_view in, std::size_t at) {
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(in[at]) |
+                                      (static_cast<unsigned char>(in[at + 1]) << 8));
+}
+
+void putDouble(std::string& out, std::size_t at, double value) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    for (int i = 0; i < 8; ++i)
+        out[at + i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+}
+
+double getDouble(std::string_view in, std::size_t at) {
+    std::uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i)
+        bits |= static_cast<std::uint64_t>(static_cast<unsigned char>(in[at + i])) << (8 * i);
+    return std::bit_cast<double>(bits);
+}
+
+void putText(std::string& out, std::size_t at, std::string_view utf8) {
+    std::string bytes = utf8ToWindows1252(utf8);
+    if (bytes.size() > kLongitudMaximaTexto)
+        bytes.resize(kLongitudMaximaTexto); // one byte per character: always a character boundary
+    putUint16(out, at, static_cast<std::uint16_t>(bytes.size()));
+    std::copy(bytes.begin(), bytes.end(), out.begin() + static_cast<std::ptrdiff_t>(at + 2));
+}
+
+std::size_t offsetOfRecord(std::size_t registro) {
+    return (registro - 1) * kBytesPorRegistro;
+}
+
+std::string invalid(std::string_view nombre, const std::string& reason) {
+    return "El fichero \"" + std::string(nombre) + "\" no es un proyecto válido: " + reason + ".";
+}
+
+} // namespace
+
+std::string Codifica_Proyecto(const Proyecto& proyecto) {
+    std::string out(kBytesProyecto, '\0');
+    putText(out, 0, kMarcaProyecto);
+    std::size_t registro = 2;
+    for (const Campo& campo : camposPersistidos()) {
+        const std::size_t at = offsetOfRecord(registro++);
+        std::visit(
+            [&](auto miembro) {
+                const auto& valor = proyecto.*miembro;
+                using T = std::decay_t<decltype(valor)>;
+                if constexpr (std::is_same_v<T, std::int16_t>)
+                    putUint16(out, at, static_cast<std::uint16_t>(valor));
+                else if constexpr (std::is_same_v<T, double>)
+                    putDouble(out, at, valor);
+                else if constexpr (std::is_same_v<T, std::string>)
+                    putText(out, at, valor);
+            },
+            campo.miembro);
+    }
+    return out;
+}
+
+Resultado<void> Descodifica_Proyecto(Proyecto& proyecto, std::string_view bytes,
+                                     std::string_view nombre) {
+    if (bytes.size() < kBytesProyecto)
+        return falla(CodigoError::FicheroNoValido,
+                     invalid(nombre, "tiene " + std::to_string(bytes.size()) +
+                                         " bytes y un proyecto ocupa " +
+                                         std::to_string(kBytesProyecto)));
+    if (getUint16(bytes, 0) != kMarcaProyecto.size() ||
+        bytes.substr(2, kMarcaProyecto.size()) != kMarcaProyecto)
+        return falla(CodigoError::FicheroNoValido,
+                     invalid(nombre, "no empieza por la marca " + std::string(kMarcaProyecto)));
+
+    Proyecto leido = proyecto;
+    std::size_t registro = 2;
+    for (const Campo& campo : camposPersistidos()) {
+        const std::size_t at = offsetOfRecord(registro);
+        std::string problema;
+        std::visit(
+            [&](auto miembro) {
+                auto& valor = leido.*miembro;
+                using T = std::decay_t<decltype(valor)>;
+                if constexpr (std::is_same_v<T, std::int16_t>) {
+                    valor = static_cast<std::int16_t>(getUint16(bytes, at));
+                } else if constexpr (std::is_same_v<T, double>) {
+                    valor = getDouble(bytes, at);
+                    if (!std::isfinite(valor))
+                        problema =
+                            "el valor de " + std::string(campo.nombre) + " no es un número finito";
+                } else if constexpr (std::is_same_v<T, std::string>) {
+                    const std::size_t longitud = getUint16(bytes, at);
+                    if (longitud > kLongitudMaximaTexto)
+                        problema = "el texto de " + std::string(campo.nombre) + " declara " +
+                                   std::to_string(longitud) + " caracteres y caben " +
+                                   std::to_string(kLongitudMaximaTexto);
+                    else
+                        valor = windows1252ToUtf8(bytes.substr(at + 2, longitud));
+                }
+            },
+            campo.miembro);
+        if (!problema.empty())
+            return falla(CodigoError::FicheroNoValido,
+                         invalid(nombre, "registro " + std::to_string(registro) + ", " + problema));
+        ++registro;
+    }
+    proyecto = std::move(leido);
+    return {};
+}
+
+Resultado<void> Guarda_Proyecto(const Proyecto& proyecto, const fs::path& fichero) {
+    auto escrito = writeFileAtomically(fichero, Codifica_Proyecto(proyecto));
+    if (!escrito)
+        return falla(CodigoError::FicheroNoEscribible, "No se ha podido guardar el proyecto en \"" +
+                                                           utf8FromPath(fichero) +
+                                                           "\": " + escrito.error() + ".");
+    return {};
+}
+
+Resultado<void> Abre_Proyecto(Proyecto& proyecto, const fs::path& fichero) {
+    const std::string nombre = utf8FromPath(fichero);
+    std::ifstream in(fichero, std::ios::binary);
+    if (!in || fs::is_directory(fichero))
+        return falla(CodigoError::FicheroNoLegible,
+                     "No se puede leer el fichero \"" + nombre + "\".");
+    // Only the records are read, so a huge file costs no more than a valid one.
+    std::string bytes(kBytesProyecto, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad())
+        return falla(CodigoError::FicheroNoLegible,
+                     "No se puede leer el fichero \"" + nombre + "\".");
+    return Descodifica_Proyecto(proyecto, bytes, nombre);
+}
+
+std::string Aplica_Extension_Tbx(std::string nombre) {
+    std::string cola = nombre.size() >= 4 ? nombre.substr(nombre.size() - 4) : nombre;
+    std::transform(cola.begin(), cola.end(), cola.begin(),
+                   [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; });
+    if (cola != ".TBX")
+        nombre += ".tbx";
+    return nombre;
+}
+
+} // namespace tubrix

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <tl/expected.hpp>
+
+namespace tubrix {
+
+// Writes the bytes to a temporary file beside the target, flushes it to disk and then replaces
+// the target in one step. On any failure the target is left exactly as it was and the reason
+// (in Spanish) is returned.
+tl::expected<void, std::string> writeFileAtomically(const std::filesystem::path& target,
+                                                    std::string_view bytes);
+
+} // namespace tubrix

@@ -1,0 +1,46 @@
+#include "format/lee_numero.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace tubrix {
+namespace {
+
+struct Caso {
+    const char* texto;
+    double esperado;
+};
+
+class LeeNumero : public ::testing::TestWithParam<Caso> {};
+
+TEST_P(LeeNumero, ReadsAsTheScreensDo) {
+    EXPECT_DOUBLE_EQ(Lee_Numero(GetParam().texto), GetParam().esperado)
+        << '"' << GetParam().texto << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Textos, LeeNumero,
+    ::testing::Values(
+        // decimal comma or point
+        Caso{"2,5", 2.5}, Caso{"2.5", 2.5}, Caso{"-0,75", -0.75}, Caso{"+3", 3}, Caso{",5", 0.5},
+        Caso{"7.", 7},
+        // blanks, tabs and line feeds are skipped anywhere
+        Caso{"1 200,5", 1200.5}, Caso{" \t12\n3 ", 123}, Caso{"- 4", -4}, Caso{"1 , 5", 1.5},
+        // only the first comma is a decimal point; the number stops where it cannot go on
+        Caso{"1.234,5", 1.234}, Caso{"1,5,3", 1.5}, Caso{"12m", 12}, Caso{"3..4", 3},
+        Caso{"2-3", 2}, Caso{"1,5.3", 1.5},
+        // exponents with E or D
+        Caso{"1,5E3", 1500}, Caso{"2e-2", 0.02}, Caso{"1D2", 100}, Caso{"4d+1", 40}, Caso{"1E", 1},
+        Caso{"1E+", 1}, Caso{"5Ex", 5},
+        // hexadecimal and octal integers
+        Caso{"&HFF", 255}, Caso{"&h1a", 26}, Caso{"&O17", 15}, Caso{"&o9", 0}, Caso{"&H", 0},
+        Caso{"&X1", 0},
+        // no digit gives 0
+        Caso{"", 0}, Caso{"abc", 0}, Caso{"-", 0}, Caso{".", 0}, Caso{"E5", 0}, Caso{"   ", 0},
+        // out of range: tiny is zero, huge is the largest finite double
+        Caso{"1E-400", 0}, Caso{"0,000001e-320", 0},
+        Caso{"1E400", std::numeric_limits<double>::max()},
+        Caso{"-9e999", -std::numeric_limits<double>::max()}));
+
+} // namespace
+} // namespace tubrix
