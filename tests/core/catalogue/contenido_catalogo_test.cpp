@@ -1,5 +1,6 @@
 // Checks on the catalogue shipped with the program.
 #include "catalogue/catalogo_sqlite.h"
+#include "support/catalogo_prueba.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -9,15 +10,7 @@
 namespace tubrix {
 namespace {
 
-const Catalogo& catalogo() {
-    static const Catalogo c = [] {
-        auto abierto = abreCatalogo(TUBRIX_TEST_CATALOGUE);
-        if (!abierto)
-            throw std::runtime_error(abierto.error().mensaje);
-        return std::move(*abierto);
-    }();
-    return c;
-}
+const Catalogo& catalogo() { return test::catalogoDelPrograma(); }
 
 TEST(ContenidoCatalogo, TwelveGroupsWithTheirNames) {
     const std::map<int, std::string> nombres = {

@@ -1,0 +1,1 @@
+#include "calc/calculo_cargas.h"

@@ -1,0 +1,1 @@
+#include "calc/cargas_calculo.h"

@@ -1,0 +1,1 @@
+#include "calc/distribucion_cargas.h"

@@ -1,0 +1,102 @@
+#include "format/ida_y_vuelta.h"
+
+#include "format/lee_numero.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace tubrix {
+namespace {
+
+struct Decimales {
+    int maximos = 0;
+    bool agrupa = false;
+    bool literal = false; // text around the number: take the exact path
+};
+
+Decimales analiza(std::string_view patron) {
+    Decimales d;
+    bool trasPunto = false;
+    for (const char c : patron) {
+        if (c == '.' && !trasPunto)
+            trasPunto = true;
+        else if (c == ',' && !trasPunto)
+            d.agrupa = true;
+        else if ((c == '0' || c == '#') && trasPunto)
+            ++d.maximos;
+        else if (c != '0' && c != '#')
+            d.literal = true;
+    }
+    return d;
+}
+
+constexpr std::array<double, 7> kPotencias = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+
+} // namespace
+
+double idaYVuelta(double valor, std::string_view patron, const Separadores& separadores) {
+    const Decimales d = analiza(patron);
+    const bool separadoresSimples = separadores.decimal == "," || separadores.decimal == ".";
+    if (!d.literal && separadoresSimples && d.maximos < static_cast<int>(kPotencias.size()) &&
+        std::isfinite(valor)) {
+        const double escala = kPotencias[static_cast<std::size_t>(d.maximos)];
+        const double escalado = std::fabs(valor) * escala;
+        const double entero = std::floor(escalado);
+        const double fraccion = escalado - entero;
+        // Away from a rounding tie the binary and the 15-digit decimal rounding agree; the
+        // quotient of two exact integers is then the double nearest to the decimal text.
+        // (The 15-digit decimal form differs from the double by less than 1e-6 at this scale.)
+        if (escalado < 1e8 && std::fabs(fraccion - 0.5) > 1e-5) {
+            const double n = fraccion > 0.5 ? entero + 1 : entero;
+            const double resultado = n / escala;
+            // Grouped thousands read back only up to the first separator: exact path.
+            if (!(d.agrupa && resultado >= 1000))
+                return (valor < 0 && n != 0) ? -resultado : resultado;
+        }
+    }
+    return Lee_Numero(formatea(valor, patron, separadores));
+}
+
+std::string formateaGeneral(double valor, const Separadores& separadores) {
+    if (!std::isfinite(valor))
+        return {};
+    if (valor == 0)
+        return "0";
+    char texto[40];
+    const auto r =
+        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::scientific, 14);
+    const std::string_view s(texto, static_cast<std::size_t>(r.ptr - texto));
+    const auto e = s.find('e');
+    const int exponente = std::atoi(std::string(s.substr(e + 1)).c_str());
+    const bool negativo = s.front() == '-';
+    std::string digitos;
+    for (const char c : s.substr(negativo ? 1 : 0, e - (negativo ? 1 : 0)))
+        if (c != '.')
+            digitos += c;
+    while (digitos.size() > 1 && digitos.back() == '0')
+        digitos.pop_back();
+
+    std::string out = negativo ? "-" : "";
+    if (exponente >= 15 || exponente < -5) {
+        out += digitos.substr(0, 1);
+        if (digitos.size() > 1)
+            out += separadores.decimal + digitos.substr(1);
+        out += exponente < 0 ? "E-" : "E+";
+        out += std::to_string(std::abs(exponente));
+    } else if (exponente < 0) {
+        out += "0" + separadores.decimal +
+               std::string(static_cast<std::size_t>(-exponente - 1), '0') + digitos;
+    } else {
+        const auto enteros = static_cast<std::size_t>(exponente + 1);
+        if (digitos.size() <= enteros) {
+            out += digitos + std::string(enteros - digitos.size(), '0');
+        } else {
+            out += digitos.substr(0, enteros) + separadores.decimal + digitos.substr(enteros);
+        }
+    }
+    return out;
+}
+
+} // namespace tubrix

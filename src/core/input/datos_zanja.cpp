@@ -1,0 +1,1 @@
+#include "input/datos_zanja.h"

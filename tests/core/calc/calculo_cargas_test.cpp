@@ -1,0 +1,3 @@
+#include "calc/calculo_cargas.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "calc/cargas_calculo.h"
+
+#include <gtest/gtest.h>

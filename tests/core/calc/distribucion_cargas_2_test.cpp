@@ -1,0 +1,3 @@
+#include "calc/distribucion_cargas_2.h"
+
+#include <gtest/gtest.h>

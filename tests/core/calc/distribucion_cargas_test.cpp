@@ -1,0 +1,3 @@
+#include "calc/distribucion_cargas.h"
+
+#include <gtest/gtest.h>

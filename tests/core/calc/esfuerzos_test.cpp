@@ -1,0 +1,3 @@
+#include "calc/esfuerzos.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "calc/estabilidad.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "calc/tensiones.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "calc/verificacion.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,59 @@
+#include "format/ida_y_vuelta.h"
+#include "format/lee_numero.h"
+
+#include <bit>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace tubrix {
+namespace {
+
+// The fast round trip must give bit for bit what the text box gives.
+TEST(IdaYVuelta, EqualsFormattingAndReadingBack) {
+    const char* patrones[] = {"##0.0#",  "##0.0##", "####0.0#", "##,##0.0#", "#,##0.0##",
+                              "###0.00", "#0",      "#,##0",    "#,###.000", "00.00"};
+    std::mt19937_64 random(12345);
+    std::uniform_real_distribution<double> magnitud(-6, 5);
+    std::uniform_int_distribution<int> decimales(0, 4);
+    for (const Separadores& sep : {Separadores::espanol(), Separadores::ingles()}) {
+        for (int i = 0; i < 20000; ++i) {
+            double v = std::pow(10.0, magnitud(random)) * (i % 3 == 0 ? -1 : 1);
+            if (i % 4 == 0) // values that sit exactly on a rounding tie
+                v = std::round(v * std::pow(10.0, decimales(random)) * 2) / 2 /
+                    std::pow(10.0, decimales(random));
+            for (const char* patron : patrones) {
+                const double esperado = Lee_Numero(formatea(v, patron, sep));
+                ASSERT_EQ(std::bit_cast<std::uint64_t>(idaYVuelta(v, patron, sep)),
+                          std::bit_cast<std::uint64_t>(esperado))
+                    << v << " " << patron;
+            }
+        }
+    }
+}
+
+TEST(IdaYVuelta, KnownValues) {
+    const auto es = Separadores::espanol();
+    EXPECT_EQ(idaYVuelta(35.0 / 3, "##0.0#", es), 11.67);
+    EXPECT_EQ(idaYVuelta(2.675, "###0.00", es), 2.68);
+    EXPECT_EQ(idaYVuelta(1234.5, "##,##0.0#", es), 1.234) << "grouped thousands stop the reader";
+    EXPECT_EQ(idaYVuelta(1234.5, "##0.0#", es), 1234.5);
+}
+
+TEST(FormateaGeneral, ShowsUpToFifteenSignificantDigits) {
+    const auto es = Separadores::espanol();
+    EXPECT_EQ(formateaGeneral(0, es), "0");
+    EXPECT_EQ(formateaGeneral(10, es), "10");
+    EXPECT_EQ(formateaGeneral(12.5, es), "12,5");
+    EXPECT_EQ(formateaGeneral(-0.25, es), "-0,25");
+    EXPECT_EQ(formateaGeneral(1.0 / 3, es), "0,333333333333333");
+    EXPECT_EQ(formateaGeneral(0.0001, es), "0,0001");
+    EXPECT_EQ(formateaGeneral(1.5e20, es), "1,5E+20");
+    EXPECT_EQ(formateaGeneral(2e-7, es), "2E-7");
+    EXPECT_EQ(formateaGeneral(123456789012345, es), "123456789012345");
+    EXPECT_EQ(formateaGeneral(12.5, Separadores::ingles()), "12.5");
+    for (const double v : {10.0, 12.5, 0.1, 1e-3, 123.456, 7e22})
+        EXPECT_EQ(Lee_Numero(formateaGeneral(v, es)), v);
+}
+
+} // namespace
+} // namespace tubrix

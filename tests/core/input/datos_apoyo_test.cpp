@@ -1,0 +1,3 @@
+#include "input/datos_apoyo.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "input/datos_suelos.h"
+
+#include <gtest/gtest.h>

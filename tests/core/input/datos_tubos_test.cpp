@@ -1,0 +1,3 @@
+#include "input/datos_tubos.h"
+
+#include <gtest/gtest.h>

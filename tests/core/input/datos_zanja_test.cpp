@@ -1,0 +1,3 @@
+#include "input/datos_zanja.h"
+
+#include <gtest/gtest.h>

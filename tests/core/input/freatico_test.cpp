@@ -1,0 +1,3 @@
+#include "input/freatico.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "input/seguridad.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "input/sobrecargas.h"
+
+#include <gtest/gtest.h>
