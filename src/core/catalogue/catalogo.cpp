@@ -19,6 +19,10 @@ void ordenaCatalogo(DatosCatalogo& datos) {
 
 Catalogo::Catalogo(DatosCatalogo datos) : m_datos(std::move(datos)) {
     ordenaCatalogo(m_datos);
+    m_tubosPorId.resize(m_datos.tubos.size());
+    for (std::size_t i = 0; i < m_tubosPorId.size(); ++i)
+        m_tubosPorId[i] = i;
+    std::ranges::sort(m_tubosPorId, {}, [this](std::size_t i) { return m_datos.tubos[i].id; });
 }
 
 std::vector<EntradaLista> Catalogo::listaGrupos() const {
@@ -58,8 +62,11 @@ const Subclase* Catalogo::buscaSubclase(std::int16_t codigo) const {
 }
 
 const TuboNormalizado* Catalogo::Busca_Tubo(std::int16_t codigo) const {
-    const auto it = std::ranges::find(m_datos.tubos, codigo, &TuboNormalizado::id);
-    return it == m_datos.tubos.end() ? nullptr : &*it;
+    const auto it = std::ranges::lower_bound(m_tubosPorId, codigo, {},
+                                             [this](std::size_t i) { return m_datos.tubos[i].id; });
+    if (it == m_tubosPorId.end() || m_datos.tubos[*it].id != codigo)
+        return nullptr;
+    return &m_datos.tubos[*it];
 }
 
 } // namespace tubrix

@@ -103,6 +103,7 @@ public:
 
 private:
     DatosCatalogo m_datos;
+    std::vector<std::size_t> m_tubosPorId; // positions in m_datos.tubos, by pipe code
 };
 
 // Sorts every table into the order of its primary key.

@@ -55,6 +55,7 @@ protected:
     void SetUp() override {
         SQLite::Database db((dir / "DatosS.db").string(),
                             SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        db.exec("PRAGMA synchronous = OFF; PRAGMA journal_mode = MEMORY;");
         db.exec(kEsquema);
         db.exec(kDatos);
     }
