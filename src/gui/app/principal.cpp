@@ -1,16 +1,175 @@
 #include "app/principal.h"
 
+#include "screens/fabrica.h"
+#include "ui/calculadora.h"
+#include "ui/dialogos_fichero.h"
+#include "ui/mensajes.h"
+#include "ui/pantalla_base.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace tubrix::gui {
+namespace {
 
-Principal::Principal(Proyecto& proyecto, const Catalogo& catalogo, QWidget* parent)
-    : QMainWindow(parent), m_proyecto(proyecto), m_catalogo(catalogo) {
+constexpr std::array<const char*, 9> kFases = {
+    "- Características de los tubos y sección a calcular",
+    "- Clase de seguridad requerida",
+    "- Selección del tipo de instalación, nivel freático y tipo de apoyo",
+    "- Introducción de las características de los suelos",
+    "- Selección del tipo de sobrecargas",
+    "- Cálculo de las cargas de tierras y tráfico",
+    "- Distribución de las cargas",
+    "- Cálculo de esfuerzos, tensiones, deformación y estabilidad",
+    "- Verificación de tensiones, deformaciones y estabilidad",
+};
+
+} // namespace
+
+Principal::Principal(Contexto& contexto, QWidget* parent)
+    : QMainWindow(parent), m_contexto(contexto) {
     setWindowTitle(QStringLiteral("Cálculo Tubrix de Tuberías"));
-    auto* texto = new QLabel(QStringLiteral("Programa de cálculo tubrix de tuberías"), this);
-    texto->setAlignment(Qt::AlignCenter);
-    setCentralWidget(texto);
-    resize(640, 420);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tubrix.svg")));
+    auto* central = new QWidget(this);
+    auto* raiz = new QVBoxLayout(central);
+    raiz->setContentsMargins(18, 16, 18, 16);
+    raiz->setSpacing(14);
+
+    auto* programa =
+        new QGroupBox(QStringLiteral("Programa de cálculo tubrix de tuberías"), central);
+    auto* programaLayout = new QGridLayout(programa);
+    auto* logo = new QLabel(programa);
+    logo->setPixmap(QIcon(QStringLiteral(":/icons/tubrix.svg")).pixmap(64, 64));
+    auto* descripcion = new QLabel(
+        QStringLiteral("Comprobación estructural de tuberías enterradas de saneamiento y presión, "
+                       "según las normas ATV A 127 y UNE 88.211-90."),
+        programa);
+    descripcion->setWordWrap(true);
+    programaLayout->addWidget(logo, 0, 0, 3, 1, Qt::AlignTop);
+    programaLayout->addWidget(descripcion, 0, 1, 1, 2);
+
+    const std::array<QString, 3> textos = {QStringLiteral("Cálculo de una sección"),
+                                           QStringLiteral("Abandonar la aplicación"),
+                                           QStringLiteral("Recuperar un cálculo existente")};
+    const std::array<QString, 3> iconos = {QStringLiteral(":/icons/siguiente.svg"),
+                                           QStringLiteral(":/icons/abandonar.svg"),
+                                           QStringLiteral(":/icons/abrir.svg")};
+    // Buttons in the order the window shows them: new section, open, quit.
+    const std::array<int, 3> orden = {0, 2, 1};
+    for (int fila = 0; fila < 3; ++fila) {
+        const int indice = orden[static_cast<std::size_t>(fila)];
+        auto* b =
+            new QPushButton(QIcon(iconos[static_cast<std::size_t>(indice)]), QString(), programa);
+        b->setObjectName(QStringLiteral("Command1_%1").arg(indice));
+        b->setIconSize(QSize(28, 28));
+        b->setMinimumSize(52, 44);
+        b->setToolTip(textos[static_cast<std::size_t>(indice)]);
+        auto* etiqueta = new QLabel(textos[static_cast<std::size_t>(indice)], programa);
+        etiqueta->setBuddy(b);
+        programaLayout->addWidget(b, fila + 1, 1);
+        programaLayout->addWidget(etiqueta, fila + 1, 2);
+        m_botones[static_cast<std::size_t>(indice)] = b;
+    }
+    programaLayout->setColumnStretch(2, 1);
+    raiz->addWidget(programa);
+
+    auto* pasos = new QGroupBox(QStringLiteral("Pasos del proceso de cálculo"), central);
+    auto* pasosLayout = new QGridLayout(pasos);
+    pasosLayout->setVerticalSpacing(4);
+    for (std::size_t i = 0; i < kFases.size(); ++i) {
+        auto* flecha = new QLabel(pasos);
+        flecha->setPixmap(QIcon(QStringLiteral(":/icons/flecha.svg")).pixmap(20, 20));
+        flecha->setFixedWidth(24);
+        flecha->setObjectName(QStringLiteral("Image1_%1").arg(i + 1));
+        // Keep the column's width when the arrow is hidden.
+        QSizePolicy politica = flecha->sizePolicy();
+        politica.setRetainSizeWhenHidden(true);
+        flecha->setSizePolicy(politica);
+        flecha->hide();
+        m_flechas[i] = flecha;
+        pasosLayout->addWidget(flecha, static_cast<int>(i), 0);
+        pasosLayout->addWidget(new QLabel(QString::fromUtf8(kFases[i]), pasos), static_cast<int>(i),
+                               1);
+    }
+    pasosLayout->setColumnStretch(1, 1);
+    raiz->addWidget(pasos);
+    raiz->addStretch(1);
+    setCentralWidget(central);
+
+    connect(m_botones[0], &QPushButton::clicked, this, [this] { calculaSeccion(); });
+    connect(m_botones[1], &QPushButton::clicked, this, [this] { abandonaAplicacion(); });
+    connect(m_botones[2], &QPushButton::clicked, this, [this] { recuperaCalculo(); });
+}
+
+void Principal::Pon_Flecha(int linea) {
+    m_lineaFlecha = linea;
+    for (std::size_t i = 0; i < m_flechas.size(); ++i)
+        m_flechas[i]->setVisible(static_cast<int>(i) + 1 == linea);
+}
+
+Asistente::Acciones Principal::accionesPredeterminadas() {
+    Asistente::Acciones a;
+    a.muestraPantalla = [this](Pantalla pantalla) {
+        const std::unique_ptr<PantallaBase> dialogo = creaPantalla(pantalla, m_contexto, this);
+        dialogo->exec();
+    };
+    a.preguntaNuevaSeccion = [this] {
+        return preguntaSiNo(
+            this, {"Desea calcular una nueva sección?", Icono::Pregunta, false, "Nueva sección?"});
+    };
+    a.pideFicheroAbrir = [this](const std::string& preset) {
+        return pideFicheroAbrir(this, preset);
+    };
+    a.muestraError = [this](const std::string& mensaje) {
+        muestraMensaje(this, {mensaje, Icono::Critico, false, "Aviso"});
+    };
+    a.ponFlecha = [this](int linea) {
+        Pon_Flecha(linea);
+    };
+    return a;
+}
+
+void Principal::ejecutaAsistente(Asistente::Ruta ruta, std::optional<std::string> fichero) {
+    Asistente asistente(m_contexto.proyecto, m_acciones ? *m_acciones : accionesPredeterminadas());
+    asistente.ejecuta(ruta, std::move(fichero));
+}
+
+void Principal::calculaSeccion() {
+    ejecutaAsistente(Asistente::Ruta::NuevaSeccion, std::nullopt);
+}
+
+void Principal::recuperaCalculo(std::optional<std::string> fichero) {
+    ejecutaAsistente(Asistente::Ruta::AbrirProyecto, std::move(fichero));
+}
+
+bool Principal::confirmaSalida() {
+    return preguntaAceptarCancelar(
+        this, {"¿ Desea abandonar la aplicación ?", Icono::Pregunta, false, "Aviso"});
+}
+
+void Principal::abandonaAplicacion() {
+    if (!confirmaSalida())
+        return;
+    m_contexto.calculadora.cierra();
+    m_saliendo = true;
+    close();
+    QApplication::quit();
+}
+
+void Principal::closeEvent(QCloseEvent* event) {
+    if (m_saliendo || confirmaSalida()) {
+        m_contexto.calculadora.cierra();
+        m_saliendo = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 } // namespace tubrix::gui

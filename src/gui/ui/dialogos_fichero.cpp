@@ -1,0 +1,58 @@
+#include "ui/dialogos_fichero.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace tubrix::gui {
+namespace {
+
+const QString kFiltro = QStringLiteral("Ficheros TUBRIX (*.tbx);;Todos los ficheros (*.*)");
+const QString kClaveCarpeta = QStringLiteral("dialogos/ultimaCarpeta");
+
+QString inicial(const std::string& preset) {
+    const QString nombre = QString::fromStdString(preset);
+    const QFileInfo info(nombre);
+    if (!nombre.isEmpty() && info.isAbsolute() && info.dir().exists())
+        return nombre;
+    const QString carpeta = QString::fromStdString(carpetaInicial());
+    return nombre.isEmpty() ? carpeta : QDir(carpeta).filePath(info.fileName());
+}
+
+std::optional<std::string> resultado(const QString& elegido) {
+    if (elegido.isEmpty())
+        return std::nullopt;
+    const std::string nombre = QDir::toNativeSeparators(elegido).toStdString();
+    recuerdaCarpeta(nombre);
+    return nombre;
+}
+
+} // namespace
+
+std::string carpetaInicial() {
+    const QSettings ajustes;
+    const QString guardada = ajustes.value(kClaveCarpeta).toString();
+    if (!guardada.isEmpty() && QDir(guardada).exists())
+        return guardada.toStdString();
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+}
+
+void recuerdaCarpeta(const std::string& fichero) {
+    QSettings ajustes;
+    ajustes.setValue(kClaveCarpeta, QFileInfo(QString::fromStdString(fichero)).absolutePath());
+}
+
+std::optional<std::string> pideFicheroAbrir(QWidget* parent, const std::string& preset) {
+    return resultado(QFileDialog::getOpenFileName(parent, QStringLiteral("Recuperar un cálculo"),
+                                                  inicial(preset), kFiltro));
+}
+
+std::optional<std::string> pideFicheroGuardar(QWidget* parent, const std::string& preset) {
+    // The confirmation before replacing an existing file is the dialog's own.
+    return resultado(QFileDialog::getSaveFileName(parent, QStringLiteral("Guardar el proyecto"),
+                                                  inicial(preset), kFiltro));
+}
+
+} // namespace tubrix::gui

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace tubrix::gui {
+
+// The project file dialogs ("Ficheros TUBRIX (*.tbx)" and all files), preset to the project's
+// file name and opening in the folder used last (remembered between runs). Nothing when the
+// user cancels. Names are UTF-8.
+std::optional<std::string> pideFicheroAbrir(QWidget* parent, const std::string& preset);
+std::optional<std::string> pideFicheroGuardar(QWidget* parent, const std::string& preset);
+
+// The folder of the file dialogs: the last one used, or the user's documents.
+std::string carpetaInicial();
+void recuerdaCarpeta(const std::string& fichero);
+
+} // namespace tubrix::gui
