@@ -1,4 +1,5 @@
 // tubrix-cli: the calculation and the catalogue from the command line.
+#include "calc_command.h"
 #include "catalogue/catalogo_sqlite.h"
 #include "catalogue_command.h"
 #include "util/paths.h"
@@ -7,14 +8,8 @@
 #include <iostream>
 #include <string>
 
-namespace {
-
-constexpr int kExitUsage = 64;
-constexpr int kExitInput = 2;
-
-} // namespace
-
 int main(int argc, char** argv) {
+    using namespace tubrix;
     CLI::App app{"Tubrix: comprobación estructural de tuberías enterradas (ATV A 127, UNE "
                  "88.211-90)."};
     app.require_subcommand(1);
@@ -26,21 +21,41 @@ int main(int argc, char** argv) {
     auto* catalogue =
         app.add_subcommand("catalogue", "Lista los grupos, subclases y tubos del catálogo");
 
+    auto* calc = app.add_subcommand(
+        "calc", "Calcula una sección (.tbx o .json) y muestra la verificación; estado de salida: "
+                "0 válido, 1 no válido, 2 detenido o fichero ilegible");
+    std::string calcFile;
+    bool calcJson = false;
+    calc->add_option("FILE", calcFile, "Proyecto .tbx, o .json con los datos del proyecto")
+        ->required();
+    calc->add_flag("--json", calcJson, "Todo el registro del proyecto en JSON");
+
+    auto* convert = app.add_subcommand("convert", "Convierte un proyecto entre .json y .tbx");
+    std::string convertIn;
+    std::string convertOut;
+    convert->add_option("IN", convertIn, "Fichero de entrada (.json o .tbx)")->required();
+    convert->add_option("OUT", convertOut, "Fichero de salida (.tbx o .json)")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e);
-        return e.get_exit_code() == 0 ? code : kExitUsage;
+        return e.get_exit_code() == 0 ? code : cli::kExitUsage;
     }
 
-    const auto path = cataloguePath.empty() ? tubrix::rutaCatalogoPredeterminada()
-                                            : tubrix::pathFromUtf8(cataloguePath);
-    auto catalogo = tubrix::abreCatalogo(path);
+    if (*convert)
+        return cli::runConvert(pathFromUtf8(convertIn), pathFromUtf8(convertOut), std::cerr);
+
+    const auto path =
+        cataloguePath.empty() ? rutaCatalogoPredeterminada() : pathFromUtf8(cataloguePath);
+    auto catalogo = abreCatalogo(path);
     if (!catalogo) {
         std::cerr << catalogo.error().mensaje << '\n';
-        return kExitInput;
+        return cli::kExitInput;
     }
-    if (*catalogue)
-        tubrix::cli::printCatalogue(*catalogo, std::cout);
-    return 0;
+    if (*catalogue) {
+        cli::printCatalogue(*catalogo, std::cout);
+        return 0;
+    }
+    return cli::runCalc(pathFromUtf8(calcFile), calcJson, *catalogo, std::cout, std::cerr);
 }

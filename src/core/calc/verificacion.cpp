@@ -1,1 +1,265 @@
 #include "calc/verificacion.h"
+
+#include "calc/comprobaciones.h"
+#include "calc/estabilidad.h"
+#include "calc/tensiones.h"
+
+namespace tubrix {
+namespace {
+
+using Fila = FilaVerificacion;
+
+std::int16_t veredicto(bool falla) {
+    return falla ? kSi : kNo;
+}
+
+// numerador / divisor, refused when the divisor is zero or the quotient is not finite.
+Resultado<double> cociente(std::string_view magnitud, std::string_view entrada, double numerador,
+                           double divisor) {
+    if (auto ok = exigeNoNulo(magnitud, entrada, divisor); !ok)
+        return tl::unexpected(ok.error());
+    const double valor = numerador / divisor;
+    if (auto ok = exigeFinito(magnitud, valor); !ok)
+        return tl::unexpected(ok.error());
+    return valor;
+}
+
+struct TresCoeficientes {
+    double clave = 0;
+    double rinones = 0;
+    double base = 0;
+};
+
+Resultado<TresCoeficientes> coeficientesTension(double rotura, double clave, double rinones,
+                                                double base, std::string_view plazo) {
+    const std::string sufijo(plazo);
+    const auto clave_ = cociente("el coeficiente de seguridad en clave" + sufijo,
+                                 "la tensión en clave" + sufijo, rotura, clave);
+    if (!clave_)
+        return tl::unexpected(clave_.error());
+    const auto rinones_ = cociente("el coeficiente de seguridad en riñones" + sufijo,
+                                   "la tensión en riñones" + sufijo, rotura, rinones);
+    if (!rinones_)
+        return tl::unexpected(rinones_.error());
+    const auto base_ = cociente("el coeficiente de seguridad en la base" + sufijo,
+                                "la tensión en la base" + sufijo, rotura, base);
+    if (!base_)
+        return tl::unexpected(base_.error());
+    return TresCoeficientes{*clave_, *rinones_, *base_};
+}
+
+struct CoeficientesEstabilidad {
+    double tierras = 0;
+    double agua = 0;
+    double simultaneo = 0;
+};
+
+// Soil load and water pressure acting together: the reciprocals of the safety factors add up.
+Resultado<double> simultaneo(double tierras, double agua, std::string_view plazo) {
+    const std::string magnitud =
+        "el coeficiente de seguridad con carga de tierras y presión del agua simultáneas" +
+        std::string(plazo);
+    if (auto ok = exigeNoNulo(magnitud,
+                              "el coeficiente de seguridad frente a la carga de tierras" +
+                                  std::string(plazo),
+                              tierras);
+        !ok)
+        return tl::unexpected(ok.error());
+    if (auto ok = exigeNoNulo(magnitud,
+                              "el coeficiente de seguridad frente a la presión del agua externa" +
+                                  std::string(plazo),
+                              agua);
+        !ok)
+        return tl::unexpected(ok.error());
+    return cociente(magnitud, "la suma de los inversos de los coeficientes" + std::string(plazo),
+                    1.0, 1.0 / tierras + 1.0 / agua);
+}
+
+Resultado<CoeficientesEstabilidad> coeficientesEstabilidad(const Proyecto& p, double qvCrit,
+                                                           double qvtDef, double paCrit, double pa,
+                                                           std::string_view plazo) {
+    const std::string sufijo(plazo);
+    CoeficientesEstabilidad c;
+    // Critical load in N/mm2 against the design load in kN/m2.
+    const auto tierras = cociente(
+        "el coeficiente de seguridad frente a la carga de tierras" + sufijo,
+        "la carga vertical de cálculo qvt para deformaciones" + sufijo, qvCrit * 1000.0, qvtDef);
+    if (!tierras)
+        return tl::unexpected(tierras.error());
+    c.tierras = *tierras;
+
+    const bool freatico = p.Nivel_Freatico != 0;
+    if (freatico) {
+        const auto agua =
+            cociente("el coeficiente de seguridad frente a la presión del agua externa" + sufijo,
+                     "la presión del agua externa Pa" + sufijo, paCrit, pa);
+        if (!agua)
+            return tl::unexpected(agua.error());
+        c.agua = *agua;
+    }
+
+    c.simultaneo = c.tierras;
+    if (Hay_Calculo_Deformaciones(p) && freatico) {
+        const auto sim = simultaneo(c.tierras, c.agua, plazo);
+        if (!sim)
+            return tl::unexpected(sim.error());
+        c.simultaneo = *sim;
+    }
+    return c;
+}
+
+} // namespace
+
+Resultado<void> Calcula_Verificacion(Proyecto& p) {
+    PorFila<double> requerida = p.Seguridad_Requerida;
+    if (p.Norma == 1) {
+        for (const Fila f : {Fila::TensionClave, Fila::TensionRinones, Fila::TensionBase})
+            requerida[f] = p.Coef_Seguridad_Aplastamiento;
+    } else if (p.Norma == 2) {
+        for (const Fila f : {Fila::TensionClave, Fila::TensionRinones, Fila::TensionBase})
+            requerida[f] = p.Coef_Seguridad_Rotura;
+        for (const Fila f :
+             {Fila::EstabilidadTierras, Fila::EstabilidadAgua, Fila::EstabilidadSimultanea})
+            requerida[f] = p.Coef_Seguridad_Estabilidad;
+        requerida[Fila::Deformacion] = p.Deformacion_Admisible;
+    }
+
+    PorFila<std::int16_t> noValido = p.Tubo_No_Valido;
+    const auto tensionFalla = [&](Fila f, double coef) {
+        noValido[f] = veredicto(!(coef >= requerida[f]));
+    };
+
+    const auto corto = coeficientesTension(p.Rotura_Flexotraccion, p.Sigma_Clave, p.Sigma_Rinones,
+                                           p.Sigma_Base, "");
+    if (!corto)
+        return tl::unexpected(corto.error());
+    tensionFalla(Fila::TensionClave, corto->clave);
+    tensionFalla(Fila::TensionRinones, corto->rinones);
+    tensionFalla(Fila::TensionBase, corto->base);
+
+    std::optional<TresCoeficientes> largo;
+    if (p.Largo_Plazo == 1) {
+        auto calculado = coeficientesTension(p.Rotura_Flexotraccion_LP, p.Sigma_Clave_LP,
+                                             p.Sigma_Rinones_LP, p.Sigma_Base_LP, " a largo plazo");
+        if (!calculado)
+            return tl::unexpected(calculado.error());
+        largo = *calculado;
+        // A creeping material is judged on its long-term strength alone.
+        tensionFalla(Fila::TensionClave, largo->clave);
+        tensionFalla(Fila::TensionRinones, largo->rinones);
+        tensionFalla(Fila::TensionBase, largo->base);
+    }
+
+    const double admisible = requerida[Fila::Deformacion];
+    noValido[Fila::Deformacion] =
+        Hay_Calculo_Deformaciones(p)
+            ? veredicto(p.Dv_Relativa > admisible || p.Dv_Relativa_LP > admisible)
+            : kNo; // a rigid pipe's deformation is not checked: no verdict may linger
+
+    std::optional<CoeficientesEstabilidad> estabilidad, estabilidadLP;
+    if (Columna_Largo_Plazo_Estabilidad(p)) {
+        auto c = coeficientesEstabilidad(p, p.Qv_Crit, p.Qvt_Def, p.Pa_Crit, p.Pa, "");
+        if (!c)
+            return tl::unexpected(c.error());
+        auto l = coeficientesEstabilidad(p, p.Qv_Crit_LP, p.Qvt_Def_LP, p.Pa_Crit_LP, p.Pa_LP,
+                                         " a largo plazo");
+        if (!l)
+            return tl::unexpected(l.error());
+        estabilidad = *c;
+        estabilidadLP = *l;
+        const auto falla = [&](Fila f, double corto_, double largo_) {
+            noValido[f] = veredicto(requerida[f] > corto_ || requerida[f] > largo_);
+        };
+        falla(Fila::EstabilidadTierras, c->tierras, l->tierras);
+        // Without groundwater both water factors are 0: the row fails here, but the overall
+        // verdict does not count it.
+        falla(Fila::EstabilidadAgua, c->agua, l->agua);
+        falla(Fila::EstabilidadSimultanea, c->simultaneo, l->simultaneo);
+    } else {
+        // A rigid pipe is not checked against buckling: clear what an earlier section left.
+        for (const Fila f : {Fila::EstabilidadTierras, Fila::EstabilidadAgua,
+                             Fila::EstabilidadSimultanea, Fila::Deformacion})
+            noValido[f] = kNo;
+    }
+
+    p.Seguridad_Requerida = requerida;
+    p.Tubo_No_Valido = noValido;
+    p.Coef_Clave = corto->clave;
+    p.Coef_Rinones = corto->rinones;
+    p.Coef_Base = corto->base;
+    if (largo) {
+        p.Coef_Clave_LP = largo->clave;
+        p.Coef_Rinones_LP = largo->rinones;
+        p.Coef_Base_LP = largo->base;
+    }
+    if (estabilidad) {
+        p.Coef_Tierras = estabilidad->tierras;
+        p.Coef_Agua = estabilidad->agua;
+        p.Coef_Simultaneo = estabilidad->simultaneo;
+        p.Coef_Tierras_LP = estabilidadLP->tierras;
+        p.Coef_Agua_LP = estabilidadLP->agua;
+        p.Coef_Simultaneo_LP = estabilidadLP->simultaneo;
+    }
+    return {};
+}
+
+bool Tubo_Valido(const Proyecto& p) {
+    for (const Fila f : kFilasVerificacion) {
+        if (f == Fila::EstabilidadAgua && p.Nivel_Freatico == 0)
+            continue;
+        if (p.Tubo_No_Valido[f] != 0)
+            return false;
+    }
+    return true;
+}
+
+VistaVerificacion Vista_Verificacion(const Proyecto& p, const Separadores& separadores) {
+    const auto calculado = [&](double v) {
+        return formatea(v, kFormatoCalculado, separadores);
+    };
+    const auto requerido = [&](Fila f) {
+        return formatea(p.Seguridad_Requerida[f], kFormatoRequerido, separadores);
+    };
+    const auto textoVeredicto = [&](Fila f) {
+        return std::string(p.Tubo_No_Valido[f] != 0 ? kTuboNoValido : kTuboValido);
+    };
+
+    VistaVerificacion vista;
+    const auto tension = [&](Fila f, double corto, double largo) {
+        auto& fila = vista.filas[f];
+        fila.visible = true;
+        if (p.Norma == 1 || p.Norma == 2)
+            fila.requerido = requerido(f);
+        fila.corto = calculado(corto);
+        if (p.Largo_Plazo == 1)
+            fila.largo = calculado(largo);
+        fila.veredicto = textoVeredicto(f);
+    };
+    tension(Fila::TensionClave, p.Coef_Clave, p.Coef_Clave_LP);
+    tension(Fila::TensionRinones, p.Coef_Rinones, p.Coef_Rinones_LP);
+    tension(Fila::TensionBase, p.Coef_Base, p.Coef_Base_LP);
+
+    const bool estabilidad = Columna_Largo_Plazo_Estabilidad(p);
+    const auto otra = [&](Fila f, bool visible, double corto, double largo, bool conVeredicto) {
+        auto& fila = vista.filas[f];
+        fila.visible = visible;
+        if (visible) {
+            if (p.Norma == 2)
+                fila.requerido = requerido(f);
+            fila.corto = calculado(corto);
+            fila.largo = calculado(largo);
+        }
+        if (conVeredicto)
+            fila.veredicto = textoVeredicto(f);
+    };
+    const bool freatico = p.Nivel_Freatico != 0;
+    otra(Fila::EstabilidadTierras, estabilidad, p.Coef_Tierras, p.Coef_Tierras_LP, estabilidad);
+    otra(Fila::EstabilidadAgua, estabilidad, p.Coef_Agua, p.Coef_Agua_LP, estabilidad && freatico);
+    otra(Fila::EstabilidadSimultanea, estabilidad, p.Coef_Simultaneo, p.Coef_Simultaneo_LP,
+         estabilidad);
+    otra(Fila::Deformacion, estabilidad && Hay_Calculo_Deformaciones(p), p.Dv_Relativa,
+         p.Dv_Relativa_LP, estabilidad);
+    return vista;
+}
+
+} // namespace tubrix
