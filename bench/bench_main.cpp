@@ -1,4 +1,5 @@
 #include "catalogue/catalogo_sqlite.h"
+#include "chain/calcula_seccion.h"
 #include "format/formato.h"
 #include "format/lee_numero.h"
 #include "model/fichero_proyecto.h"
@@ -35,5 +36,26 @@ void BM_CodificaProyecto(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CodificaProyecto);
+
+// The whole forward pass of a typical section (PVC-U SN 8 in a trench under traffic), with the
+// catalogue already in memory. Target: at most 2 microseconds per section.
+void BM_CalculaSeccion(benchmark::State& state) {
+    auto catalogo = tubrix::abreCatalogo(TUBRIX_BENCH_CATALOGUE);
+    tubrix::Proyecto base;
+    tubrix::Arranca_Programa(base);
+    tubrix::Inicializa_Proyecto(base, "12-08-2026");
+    if (!catalogo ||
+        !tubrix::Abre_Proyecto(base, TUBRIX_BENCH_EXAMPLES "/pvc-sn8-zanja-trafico.tbx")) {
+        state.SkipWithError("catalogue or example missing");
+        return;
+    }
+    tubrix::Proyecto p = base;
+    for (auto _ : state) {
+        p = base;
+        benchmark::DoNotOptimize(tubrix::Calcula_Seccion(p, *catalogo));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CalculaSeccion);
 
 } // namespace

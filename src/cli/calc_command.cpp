@@ -9,6 +9,8 @@
 #include "util/atomic_file.h"
 #include "util/paths.h"
 
+#include <algorithm>
+
 namespace tubrix::cli {
 
 int runCalc(const std::filesystem::path& file, bool asJson, const Catalogo& catalogo,
@@ -35,8 +37,11 @@ int runCalc(const std::filesystem::path& file, bool asJson, const Catalogo& cata
         printSummary(proyecto, catalogo, out);
     }
     if (parada) {
+        // Message boxes break lines with carriage returns; a console wants line feeds.
+        std::string mensaje = parada->mensaje;
+        std::replace(mensaje.begin(), mensaje.end(), '\r', '\n');
         err << "Cálculo detenido en el paso " << parada->paso << " ("
-            << nombrePantalla(parada->pantalla) << "): " << parada->mensaje << '\n';
+            << nombrePantalla(parada->pantalla) << "): " << mensaje << '\n';
         return kExitInput;
     }
     return valido ? kExitValid : kExitNotValid;

@@ -258,7 +258,7 @@ Resultado<VistaCalculoCargas> Abre_Calculo_Cargas(Proyecto& p, const Separadores
     vista.hayCargasSuperficie = hay;
     vista.p0Habilitado = hay;
     vista.muestraXo = hay;
-    vista.entrada.textoP0 = formateaGeneral(p.P0, separadores);
+    vista.entrada.textoP0 = cajaGeneralDe(p.P0, separadores);
     return vista;
 }
 
@@ -270,7 +270,7 @@ void Cierra_Calculo_Cargas(Proyecto& p, const EntradaCalculoCargas& entrada, Bot
     if (boton == Boton::Siguiente) {
         p.Codigo_Navegacion = kNavegacionSiguiente;
         // A cleared check box only disables the box: its number is still the load P0.
-        p.P0 = Lee_Numero(entrada.textoP0);
+        p.P0 = leeCaja(entrada.textoP0);
     } else {
         p.Codigo_Navegacion = kNavegacionAtras;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "error.h"
+#include "format/caja_texto.h"
 #include "format/formato.h"
 #include "input/rechazo.h"
 #include "model/proyecto.h"
@@ -15,7 +16,7 @@ namespace tubrix {
 
 // What the user can change on the screen: the text of the P0 box.
 struct EntradaCalculoCargas {
-    std::string textoP0;
+    CajaTexto textoP0;
 };
 
 // What the screen shows besides the plain fields of the record.

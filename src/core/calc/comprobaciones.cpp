@@ -21,24 +21,10 @@ Error noCalculable(std::string_view magnitud, std::string_view entrada, double v
                                                     valorLegible(valor) + "."};
 }
 
-Resultado<void> exigeNoNulo(std::string_view magnitud, std::string_view entrada, double valor) {
-    if (valor == 0.0 || !std::isfinite(valor))
-        return tl::unexpected(noCalculable(magnitud, entrada, valor));
-    return {};
-}
-
-Resultado<void> exigePositivo(std::string_view magnitud, std::string_view entrada, double valor) {
-    if (!(valor > 0.0) || !std::isfinite(valor))
-        return tl::unexpected(noCalculable(magnitud, entrada, valor));
-    return {};
-}
-
-Resultado<void> exigeFinito(std::string_view resultado, double valor) {
-    if (!std::isfinite(valor))
-        return falla(CodigoError::DatoNoCalculable,
-                     "No se puede calcular " + std::string(resultado) +
-                         ": el resultado no es un número finito. Revise los datos de entrada.");
-    return {};
+Error noFinito(std::string_view resultado) {
+    return Error{CodigoError::DatoNoCalculable,
+                 "No se puede calcular " + std::string(resultado) +
+                     ": el resultado no es un número finito. Revise los datos de entrada."};
 }
 
 } // namespace tubrix

@@ -10,18 +10,35 @@ namespace tubrix {
 
 // Refusals of the calculations: a value that would divide by zero or leave the domain of a
 // formula stops the calculation with a Spanish message naming the input and its value, before
-// anything is stored.
+// anything is stored. The checks are inline: they run on every value of every section.
 
 // "No se puede calcular <magnitud>: <entrada> vale <valor>."
 Error noCalculable(std::string_view magnitud, std::string_view entrada, double valor);
 
+// "No se puede calcular <resultado>: el resultado no es un número finito. ..."
+Error noFinito(std::string_view resultado);
+
 // Refuses when `valor` is zero (the divisor of `magnitud`).
-Resultado<void> exigeNoNulo(std::string_view magnitud, std::string_view entrada, double valor);
+inline Resultado<void> exigeNoNulo(std::string_view magnitud, std::string_view entrada,
+                                   double valor) {
+    if (valor == 0.0 || !std::isfinite(valor))
+        return tl::unexpected(noCalculable(magnitud, entrada, valor));
+    return {};
+}
 
 // Refuses when `valor` is zero or negative.
-Resultado<void> exigePositivo(std::string_view magnitud, std::string_view entrada, double valor);
+inline Resultado<void> exigePositivo(std::string_view magnitud, std::string_view entrada,
+                                     double valor) {
+    if (!(valor > 0.0) || !std::isfinite(valor))
+        return tl::unexpected(noCalculable(magnitud, entrada, valor));
+    return {};
+}
 
 // Last guard after a calculation: refuses a result that is not a finite number.
-Resultado<void> exigeFinito(std::string_view resultado, double valor);
+inline Resultado<void> exigeFinito(std::string_view resultado, double valor) {
+    if (!std::isfinite(valor))
+        return tl::unexpected(noFinito(resultado));
+    return {};
+}
 
 } // namespace tubrix

@@ -189,7 +189,7 @@ std::optional<std::string> textoPresion(const Proyecto& p, const std::optional<d
         return std::nullopt;
     if (p.Nivel_Freatico == 0)
         return std::string("0");
-    return formatea(*valor, kFormatoPresionAgua, separadores);
+    return formateaEtiqueta(*valor, kFormatoPresionAgua, separadores);
 }
 
 Rechazo avisoAlfa(ControlEstabilidad control) {
@@ -234,11 +234,11 @@ Resultado<VistaEstabilidad> Abre_Estabilidad(Proyecto& p, const Catalogo& catalo
 
     VistaEstabilidad vista;
     vista.columnaLargoPlazo = Columna_Largo_Plazo_Estabilidad(p);
-    vista.textoQvCrit = formatea(p.Qv_Crit, kFormatoCargaCritica, separadores);
-    vista.entrada.textoAlfaCorto = formatea(p.Alfa_D, kFormatoAlfaD, separadores);
+    vista.textoQvCrit = formateaEtiqueta(p.Qv_Crit, kFormatoCargaCritica, separadores);
+    vista.entrada.textoAlfaCorto = cajaDe(p.Alfa_D, kFormatoAlfaD, separadores);
     if (vista.columnaLargoPlazo) {
-        vista.textoQvCritLP = formatea(p.Qv_Crit_LP, kFormatoCargaCritica, separadores);
-        vista.entrada.textoAlfaLargo = formatea(p.Alfa_D_LP, kFormatoAlfaD, separadores);
+        vista.textoQvCritLP = formateaEtiqueta(p.Qv_Crit_LP, kFormatoCargaCritica, separadores);
+        vista.entrada.textoAlfaLargo = cajaDe(p.Alfa_D_LP, kFormatoAlfaD, separadores);
     }
     vista.textoPa = textoPresion(p, r->pa, separadores);
     vista.textoPaCrit = textoPresion(p, r->paCrit, separadores);
@@ -250,13 +250,13 @@ Resultado<VistaEstabilidad> Abre_Estabilidad(Proyecto& p, const Catalogo& catalo
 std::optional<Rechazo> Cierra_Estabilidad(Proyecto& p, const EntradaEstabilidad& entrada,
                                           Boton boton) {
     // The stored coefficient is the one the cell shows, rounded as displayed.
-    p.Alfa_D = Lee_Numero(entrada.textoAlfaCorto);
+    p.Alfa_D = leeCaja(entrada.textoAlfaCorto);
     guardaCritica(p.Pa_Crit, p.Alfa_D, p.Sr);
     if (!enRango(p.Alfa_D))
         return avisoAlfa(ControlEstabilidad::AlfaCorto);
 
     if (p.Largo_Plazo == 1) {
-        p.Alfa_D_LP = Lee_Numero(entrada.textoAlfaLargo);
+        p.Alfa_D_LP = leeCaja(entrada.textoAlfaLargo);
         guardaCritica(p.Pa_Crit_LP, p.Alfa_D_LP, p.Sr_LP);
         if (!enRango(p.Alfa_D_LP))
             return avisoAlfa(ControlEstabilidad::AlfaLargo);

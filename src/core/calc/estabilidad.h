@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogo.h"
 #include "error.h"
+#include "format/caja_texto.h"
 #include "format/formato.h"
 #include "input/rechazo.h"
 #include "model/proyecto.h"
@@ -34,8 +35,8 @@ inline constexpr std::string_view kFormatoPresionAgua = "###0.0000";
 
 // The two coefficient cells as the user may have edited them.
 struct EntradaEstabilidad {
-    std::string textoAlfaCorto;
-    std::string textoAlfaLargo; // empty when the long-term column is hidden
+    CajaTexto textoAlfaCorto;
+    CajaTexto textoAlfaLargo; // empty when the long-term column is hidden
 };
 
 // Controls of the stability screen that a refusal can focus.

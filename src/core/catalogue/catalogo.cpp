@@ -44,10 +44,13 @@ std::vector<EntradaSubclase> Catalogo::listaSubclases(std::int16_t grupo) const 
 }
 
 std::vector<EntradaTubo> Catalogo::listaTubos(std::int16_t subclase) const {
+    // The pipes are kept in primary-key order, so a sub-class's pipes lie together.
+    const auto [desde, hasta] =
+        std::ranges::equal_range(m_datos.tubos, subclase, {}, &TuboNormalizado::material);
     std::vector<EntradaTubo> lista;
-    for (const TuboNormalizado& t : m_datos.tubos)
-        if (t.material == subclase)
-            lista.push_back({t.diametroN, t.id});
+    lista.reserve(static_cast<std::size_t>(hasta - desde));
+    for (auto it = desde; it != hasta; ++it)
+        lista.push_back({it->diametroN, it->id});
     return lista;
 }
 

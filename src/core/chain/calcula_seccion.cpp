@@ -19,9 +19,14 @@
 namespace tubrix {
 namespace {
 
-// The forward pass reads text boxes as a Spanish system shows them.
+// The forward pass reads text boxes as a Spanish system shows them; no screen is shown, so no
+// label is written.
 const Separadores& separadores() {
-    static const Separadores es = Separadores::espanol();
+    static const Separadores es = [] {
+        Separadores s = Separadores::espanol();
+        s.etiquetas = false;
+        return s;
+    }();
     return es;
 }
 

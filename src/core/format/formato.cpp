@@ -1,15 +1,18 @@
 #include "format/formato.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 namespace tubrix {
 namespace {
 
 struct Patron {
-    std::string prefijo;
-    std::string sufijo;
+    std::string_view prefijo;
+    std::string_view sufijo;
     int digitosEnteros = 0;   // '0' signs before the point: minimum integer digits
     int decimalesMinimos = 0; // '0' signs after the point
     int decimalesMaximos = 0; // '0' and '#' signs after the point
@@ -25,14 +28,14 @@ Patron analiza(std::string_view patron) {
     Patron p;
     const auto inicio = patron.find_first_of("0#.,");
     if (inicio == std::string_view::npos) {
-        p.prefijo = std::string(patron);
+        p.prefijo = patron;
         return p;
     }
     std::size_t fin = inicio;
     while (fin < patron.size() && esSignoNumerico(patron[fin]))
         ++fin;
-    p.prefijo = std::string(patron.substr(0, inicio));
-    p.sufijo = std::string(patron.substr(fin));
+    p.prefijo = patron.substr(0, inicio);
+    p.sufijo = patron.substr(fin);
     bool trasPunto = false;
     for (std::size_t i = inicio; i < fin; ++i) {
         const char c = patron[i];
@@ -50,63 +53,73 @@ Patron analiza(std::string_view patron) {
     return p;
 }
 
-// The magnitude as decimal digits with the point after `entero` of them.
-struct Decimal {
-    std::string digitos; // no sign, no point
-    int entero = 0;      // number of digits before the point (may be <= 0 or > size)
-};
+constexpr std::array<double, 7> kPotencias = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
 
-Decimal decimalDe(double magnitud) {
+// Digits of the magnitude rounded half away from zero to `decimales` places, without the
+// point: the last `decimales` digits are the fraction; at least decimales + 1 digits.
+//
+// Rounding on the binary value agrees with rounding on its 15-digit decimal form except near
+// a tie; below 1e8 units of the last place the two forms differ by less than 1e-6 of a unit.
+bool digitosRapidos(double magnitud, int decimales, std::string& digitos) {
+    if (decimales >= static_cast<int>(kPotencias.size()))
+        return false;
+    const double escalado = magnitud * kPotencias[static_cast<std::size_t>(decimales)];
+    if (!(escalado < 1e8))
+        return false;
+    const double entero = std::floor(escalado);
+    const double fraccion = escalado - entero;
+    if (std::fabs(fraccion - 0.5) <= 1e-5)
+        return false;
+    const auto n = static_cast<std::uint64_t>(fraccion > 0.5 ? entero + 1 : entero);
+    char texto[24];
+    const auto r = std::to_chars(texto, texto + sizeof texto, n);
+    const auto largo = static_cast<std::size_t>(r.ptr - texto);
+    const auto minimo = static_cast<std::size_t>(decimales) + 1;
+    digitos.assign(largo < minimo ? minimo - largo : 0, '0');
+    digitos.append(texto, largo);
+    return true;
+}
+
+// The same on the 15-significant-digit decimal form of the magnitude, for every other case.
+void digitosExactos(double magnitud, int decimales, std::string& digitos) {
     char texto[40];
     const auto r =
         std::to_chars(texto, texto + sizeof texto, magnitud, std::chars_format::scientific, 14);
     const std::string_view s(texto, static_cast<std::size_t>(r.ptr - texto));
     const auto e = s.find('e');
-    Decimal d;
+    digitos.clear();
     for (const char c : s.substr(0, e))
         if (c != '.')
-            d.digitos += c;
-    d.entero = std::atoi(std::string(s.substr(e + 1)).c_str()) + 1;
-    return d;
-}
-
-// Integer and fraction digit strings of the magnitude rounded to `decimales` places.
-std::pair<std::string, std::string> redondea(double magnitud, int decimales) {
-    Decimal d = decimalDe(magnitud);
-    // Place the digits on a fixed grid: pad on the left so the point falls inside.
-    if (d.entero < 1) {
-        d.digitos.insert(0, static_cast<std::size_t>(1 - d.entero), '0');
-        d.entero = 1;
+            digitos += c;
+    int entero = std::atoi(std::string(s.substr(e + 1)).c_str()) + 1; // digits before the point
+    // Place the digits on a grid where the point falls inside.
+    if (entero < 1) {
+        digitos.insert(0, static_cast<std::size_t>(1 - entero), '0');
+        entero = 1;
     }
-    const std::size_t corte = static_cast<std::size_t>(d.entero + decimales);
-    if (d.digitos.size() < corte)
-        d.digitos.append(corte - d.digitos.size(), '0');
-    const bool subir = d.digitos.size() > corte && d.digitos[corte] >= '5';
-    d.digitos.resize(corte);
+    const auto corte = static_cast<std::size_t>(entero + decimales);
+    if (digitos.size() < corte)
+        digitos.append(corte - digitos.size(), '0');
+    const bool subir = digitos.size() > corte && digitos[corte] >= '5';
+    digitos.resize(corte);
     if (subir) {
-        int i = static_cast<int>(corte) - 1;
-        while (i >= 0 && d.digitos[static_cast<std::size_t>(i)] == '9')
-            d.digitos[static_cast<std::size_t>(i--)] = '0';
-        if (i < 0) {
-            d.digitos.insert(0, 1, '1');
-            ++d.entero;
-        } else {
-            ++d.digitos[static_cast<std::size_t>(i)];
-        }
+        auto i = static_cast<std::ptrdiff_t>(corte) - 1;
+        while (i >= 0 && digitos[static_cast<std::size_t>(i)] == '9')
+            digitos[static_cast<std::size_t>(i--)] = '0';
+        if (i < 0)
+            digitos.insert(0, 1, '1');
+        else
+            ++digitos[static_cast<std::size_t>(i)];
     }
-    return {d.digitos.substr(0, static_cast<std::size_t>(d.entero)),
-            d.digitos.substr(static_cast<std::size_t>(d.entero))};
 }
 
-std::string agrupa(const std::string& entero, const std::string& separador) {
-    std::string out;
+void anadeAgrupado(std::string& out, std::string_view entero, const std::string& separador) {
     const std::size_t n = entero.size();
     for (std::size_t i = 0; i < n; ++i) {
         if (i > 0 && (n - i) % 3 == 0)
             out += separador;
         out += entero[i];
     }
-    return out;
 }
 
 } // namespace
@@ -115,30 +128,49 @@ std::string formatea(double valor, std::string_view patron, const Separadores& s
     if (!std::isfinite(valor))
         return {};
     const Patron p = analiza(patron);
-    auto [entero, fraccion] = redondea(std::fabs(valor), p.decimalesMaximos);
+    std::string digitos;
+    digitos.reserve(24);
+    if (!digitosRapidos(std::fabs(valor), p.decimalesMaximos, digitos))
+        digitosExactos(std::fabs(valor), p.decimalesMaximos, digitos);
 
-    const bool esCero = entero.find_first_not_of('0') == std::string::npos &&
-                        fraccion.find_first_not_of('0') == std::string::npos;
+    const std::string_view todos(digitos);
+    const std::size_t punto = todos.size() - static_cast<std::size_t>(p.decimalesMaximos);
+    std::string_view entero = todos.substr(0, punto);
+    std::string_view fraccion = todos.substr(punto);
+    const bool esCero = todos.find_first_not_of('0') == std::string_view::npos;
 
     while (static_cast<int>(fraccion.size()) > p.decimalesMinimos && fraccion.back() == '0')
-        fraccion.pop_back();
+        fraccion.remove_suffix(1);
     const auto significativo = entero.find_first_not_of('0');
-    entero = significativo == std::string::npos ? std::string() : entero.substr(significativo);
-    if (static_cast<int>(entero.size()) < p.digitosEnteros)
-        entero.insert(0, static_cast<std::size_t>(p.digitosEnteros) - entero.size(), '0');
-    if (p.agrupa)
-        entero = agrupa(entero, separadores.miles);
+    entero =
+        significativo == std::string_view::npos ? std::string_view() : entero.substr(significativo);
+    const std::size_t ceros = static_cast<int>(entero.size()) < p.digitosEnteros
+                                  ? static_cast<std::size_t>(p.digitosEnteros) - entero.size()
+                                  : 0;
 
     std::string out;
+    out.reserve(p.prefijo.size() + p.sufijo.size() + todos.size() + ceros + 8);
     if (valor < 0 && !esCero)
         out += '-';
     out += p.prefijo;
-    out += entero;
+    if (p.agrupa) {
+        std::string relleno(ceros, '0');
+        relleno += entero;
+        anadeAgrupado(out, relleno, separadores.miles);
+    } else {
+        out.append(ceros, '0');
+        out += entero;
+    }
     if (p.conPunto)
         out += separadores.decimal;
     out += fraccion;
     out += p.sufijo;
     return out;
+}
+
+std::string formateaEtiqueta(double valor, std::string_view patron,
+                             const Separadores& separadores) {
+    return separadores.etiquetas ? formatea(valor, patron, separadores) : std::string();
 }
 
 } // namespace tubrix

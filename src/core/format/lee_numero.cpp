@@ -1,7 +1,10 @@
 #include "format/lee_numero.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace tubrix {
@@ -94,7 +97,105 @@ double clampToFinite(double value) {
 
 } // namespace
 
+namespace {
+
+// The common case without building any text: a short decimal number. Returns nothing when the
+// text needs the general reader (hexadecimal or octal, long mantissas, large exponents).
+std::optional<double> fastRead(std::string_view texto) {
+    constexpr std::array<double, 23> kPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::size_t i = 0;
+    bool commaSeen = false;
+    // Next character after blanks, with the first comma read as a point; '\0' at the end.
+    auto next = [&]() -> char {
+        while (i < texto.size() && isBlank(texto[i]))
+            ++i;
+        if (i >= texto.size())
+            return '\0';
+        const char c = texto[i];
+        if (c == ',' && !commaSeen) {
+            commaSeen = true;
+            return '.';
+        }
+        return c;
+    };
+    char c = next();
+    if (c == '&')
+        return std::nullopt;
+    bool negative = false;
+    if (c == '+' || c == '-') {
+        negative = c == '-';
+        ++i;
+        c = next();
+    }
+    std::uint64_t mantissa = 0;
+    int significant = 0;
+    int scale = 0; // decimal exponent to apply to the mantissa
+    bool digits = false;
+    bool point = false;
+    for (;; ++i, c = next()) {
+        if (isDigit(c)) {
+            digits = true;
+            if (mantissa != 0 || c != '0') {
+                if (++significant > 15)
+                    return std::nullopt;
+                mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+            }
+            if (point)
+                --scale;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return 0.0;
+    if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
+        const std::size_t atExponent = i;
+        const bool commaBefore = commaSeen;
+        ++i;
+        char e = next();
+        bool minus = false;
+        if (e == '+' || e == '-') {
+            minus = e == '-';
+            ++i;
+            e = next();
+        }
+        int exponent = 0;
+        bool exponentDigits = false;
+        for (; isDigit(e); ++i, e = next()) {
+            exponentDigits = true;
+            if (exponent > 1000)
+                return std::nullopt;
+            exponent = exponent * 10 + (e - '0');
+        }
+        if (exponentDigits)
+            scale += minus ? -exponent : exponent;
+        else {
+            i = atExponent;
+            commaSeen = commaBefore;
+        }
+    }
+    if (scale < -22 || scale > 22)
+        return std::nullopt;
+    // Both operands are exact, so one correctly rounded operation gives the nearest double.
+    const double m = static_cast<double>(mantissa);
+    const double value = scale < 0 ? m / kPowers[static_cast<std::size_t>(-scale)]
+                                   : m * kPowers[static_cast<std::size_t>(scale)];
+    return negative ? -value : value;
+}
+
+} // namespace
+
 double Lee_Numero(std::string_view texto) {
+    if (const std::optional<double> rapido = fastRead(texto))
+        return *rapido;
+    return detail::leeNumeroGeneral(texto);
+}
+
+double detail::leeNumeroGeneral(std::string_view texto) {
     const std::string s = normalise(texto);
 
     if (s.size() >= 2 && s[0] == '&') {

@@ -12,4 +12,9 @@ namespace tubrix {
 // double reads as the largest finite value of its sign.
 double Lee_Numero(std::string_view texto);
 
+namespace detail {
+// The general reader, without the fast path for short decimals (tests compare the two).
+double leeNumeroGeneral(std::string_view texto);
+} // namespace detail
+
 } // namespace tubrix

@@ -36,7 +36,7 @@ double anguloDe(std::string_view entrada) {
 }
 
 void muestraPj(const Proyecto& p, VistaDatosApoyo& vista) {
-    vista.textoPj = formatea(p.Relacion_Proyeccion, "#,##0.0#", vista.separadores);
+    vista.textoPj = formateaEtiqueta(p.Relacion_Proyeccion, "#,##0.0#", vista.separadores);
 }
 
 void calculaYMuestraPj(Proyecto& p, VistaDatosApoyo& vista) {
@@ -110,10 +110,10 @@ std::vector<std::string> Lista_Angulos(std::int16_t norma, std::int16_t tipo) {
     return lista({kAngulo60, kAngulo90, kAngulo120});
 }
 
-Resultado<void> Calcula_Pj(Proyecto& p, std::string_view textoJ) {
+Resultado<void> Calcula_Pj(Proyecto& p, const CajaTexto& cajaJ) {
     if (!Es_Apoyo_Hormigon(p.Norma, p.Tipo_Apoyo))
         return {};
-    p.J = Lee_Numero(textoJ);
+    p.J = leeCaja(cajaJ);
     if (auto valido = exigePositivo("la relación de proyección Pj",
                                     "el diámetro exterior del tubo (mm)", p.Diametro_Exterior);
         !valido)
@@ -134,7 +134,7 @@ VistaDatosApoyo Abre_Datos_Apoyo(Proyecto& p, const Separadores& separadores) {
     vista.separadores = separadores;
     p.Codigo_Navegacion = kNavegacionAbandonar;
 
-    vista.entrada.textoJ = formatea(p.J, "##0.0#", separadores);
+    vista.entrada.textoJ = cajaDe(p.J, "##0.0#", separadores);
     vista.cajaNorma = esUne(p) ? "Norma UNE" : "Norma ATV";
     for (std::int16_t tipo = 1; tipo <= 3; ++tipo) {
         const auto descripcion = Describe_Tipo_Apoyo(p.Norma, tipo);

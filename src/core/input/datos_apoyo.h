@@ -1,6 +1,7 @@
 #pragma once
 
 #include "error.h"
+#include "format/caja_texto.h"
 #include "format/formato.h"
 #include "input/rechazo.h"
 #include "model/proyecto.h"
@@ -53,7 +54,7 @@ std::vector<std::string> Lista_Angulos(std::int16_t norma, std::int16_t tipo);
 // Input controls as the close reads them.
 struct EntradaDatosApoyo {
     std::string textoAngulo; // text of the selected angle entry, empty when none
-    std::string textoJ;      // the J box
+    CajaTexto textoJ;        // the J box
 };
 
 // Everything the screen shows. Option clicks store at once, so the option states live here
@@ -79,7 +80,7 @@ struct VistaDatosApoyo {
 // Projection ratio of the concrete cradle from the J text, the angle, the subtype and the
 // outside diameter; stores J and Relacion_Proyeccion. Other beddings: nothing is recomputed.
 // Refuses (storing J but not Pj) when the outside diameter is not positive.
-Resultado<void> Calcula_Pj(Proyecto& p, std::string_view textoJ);
+Resultado<void> Calcula_Pj(Proyecto& p, const CajaTexto& cajaJ);
 
 // Form load: navigation code -101, captions for the standard, stored subtype, type and angle.
 VistaDatosApoyo Abre_Datos_Apoyo(Proyecto& p, const Separadores& separadores);

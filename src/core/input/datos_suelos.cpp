@@ -151,7 +151,7 @@ void aplicaCompactacion(Proyecto& p, VistaDatosSuelos& vista, ZonaCompactada zon
 }
 
 void escribeCaja(VistaDatosSuelos2& vista, CajaSuelo caja, double valor) {
-    vista.entrada.textos[caja] = formatea(valor, kPatronCaja, vista.separadores);
+    vista.entrada.textos[caja] = cajaDe(valor, kPatronCaja, vista.separadores);
 }
 
 } // namespace
@@ -379,7 +379,7 @@ std::optional<Rechazo> Entra_En_Caja_Suelo(const Proyecto& p) {
 std::optional<Rechazo> Cierra_Datos_Suelos_2(Proyecto& p, const EntradaDatosSuelos2& entrada,
                                              Boton boton) {
     const auto lee = [&](CajaSuelo caja) {
-        return Lee_Numero(entrada.textos[caja]);
+        return leeCaja(entrada.textos[caja]);
     };
     p.Gamma_1 = lee(CajaSuelo::Gamma_1);
     p.Gamma_2 = lee(CajaSuelo::Gamma_2);

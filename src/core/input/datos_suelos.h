@@ -1,5 +1,6 @@
 #pragma once
 
+#include "format/caja_texto.h"
 #include "format/formato.h"
 #include "input/rechazo.h"
 #include "model/indices.h"
@@ -116,7 +117,7 @@ enum class FocoDatosSuelos2 : int { RellenoA1, RellenoA2, RellenoA3, RellenoA4, 
 std::string_view Texto_Condicion_Relleno(std::int16_t condicion);
 
 struct EntradaDatosSuelos2 {
-    PorCajaSuelo<std::string> textos;
+    PorCajaSuelo<CajaTexto> textos;
 };
 
 struct VistaDatosSuelos2 {

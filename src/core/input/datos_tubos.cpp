@@ -175,12 +175,18 @@ VistaDatosTubos Abre_Datos_Tubos(Proyecto& proyecto, const Catalogo& catalogo,
 void Restaura_Situacion_Inicial(Proyecto& proyecto, const Catalogo& catalogo,
                                 VistaDatosTubos& vista) {
     vista.cargando = true;
-    Carga_Materiales(proyecto, catalogo, vista);
+    // Unshown (the forward pass), only what sets the record is needed: the group's rules and the
+    // sub-class list, whose selected entry tells the conduit type.
+    const bool mostrada = vista.separadores.etiquetas;
+    if (mostrada)
+        Carga_Materiales(proyecto, catalogo, vista);
     Control_Grupo(proyecto, vista);
     Carga_Submateriales(proyecto, catalogo, vista);
     Control_Conduccion(proyecto, vista);
-    Carga_Diametros(proyecto, catalogo, vista);
-    Muestra_Datos(proyecto, catalogo, vista);
+    if (mostrada) {
+        Carga_Diametros(proyecto, catalogo, vista);
+        Muestra_Datos(proyecto, catalogo, vista);
+    }
     vista.cargando = false;
     actualizaEntrada(vista);
 }
@@ -204,7 +210,7 @@ void Carga_Diametros(const Proyecto& proyecto, const Catalogo& catalogo, VistaDa
     vista.diametros.entradas.clear();
     for (const EntradaTubo& tubo : catalogo.listaTubos(proyecto.Codigo_Submaterial))
         vista.diametros.entradas.push_back(
-            {formatea(tubo.diametroN, "#,##0", vista.separadores), tubo.codigo});
+            {formateaEtiqueta(tubo.diametroN, "#,##0", vista.separadores), tubo.codigo});
     vista.cargando = true;
     seleccionaCodigo(vista.diametros, proyecto.Codigo_Diametro);
     vista.cargando = false;
@@ -257,18 +263,18 @@ void Muestra_Datos(const Proyecto& proyecto, const Catalogo& catalogo, VistaDato
     const bool perfilada = proyecto.Codigo_Submaterial == kSubclasePerfilada;
 
     DatosTuberia& d = vista.datos;
-    d.diametroExterior = formatea(tubo.diametroE, "#,##0.0", sep);
-    d.diametroInterior = formatea(tubo.diametroI, "#,##0.0", sep);
-    d.espesor = formatea(tubo.espesor, "#,##0.0", sep);
-    d.diametroNormalizado = formatea(tubo.diametroN, "#,##0", sep);
-    d.moduloCortoPlazo = formatea(perfilada ? tubo.et : grupo.et, "##,##0", sep);
-    d.moduloLargoPlazo = formatea(perfilada ? tubo.etLargo : grupo.etLargo, "###0", sep);
-    d.pesoEspecifico = formatea(grupo.gammaR, "#0.0", sep);
-    d.roturaFlexotraccion = formatea(grupo.sigmaR, "#0", sep);
-    d.roturaFlexotraccionLargoPlazo = formatea(grupo.sigmaRLargo, "###0.0", sep);
+    d.diametroExterior = formateaEtiqueta(tubo.diametroE, "#,##0.0", sep);
+    d.diametroInterior = formateaEtiqueta(tubo.diametroI, "#,##0.0", sep);
+    d.espesor = formateaEtiqueta(tubo.espesor, "#,##0.0", sep);
+    d.diametroNormalizado = formateaEtiqueta(tubo.diametroN, "#,##0", sep);
+    d.moduloCortoPlazo = formateaEtiqueta(perfilada ? tubo.et : grupo.et, "##,##0", sep);
+    d.moduloLargoPlazo = formateaEtiqueta(perfilada ? tubo.etLargo : grupo.etLargo, "###0", sep);
+    d.pesoEspecifico = formateaEtiqueta(grupo.gammaR, "#0.0", sep);
+    d.roturaFlexotraccion = formateaEtiqueta(grupo.sigmaR, "#0", sep);
+    d.roturaFlexotraccionLargoPlazo = formateaEtiqueta(grupo.sigmaRLargo, "###0.0", sep);
     if (grupoConRigidez(proyecto.Codigo_Material))
         d.rigidezCircunferencial =
-            formatea(perfilada ? tubo.rceMin : subclase.rce / 1000.0, "#,##0.0", sep);
+            formateaEtiqueta(perfilada ? tubo.rceMin : subclase.rce / 1000.0, "#,##0.0", sep);
     else
         d.rigidezCircunferencial = "0.0";
     d.tipo = tubo.tipo;

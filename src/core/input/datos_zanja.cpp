@@ -92,7 +92,7 @@ std::optional<Rechazo> cierraTipo1(Proyecto& p, const EntradaDatosZanja& e) {
     const std::int16_t subtipo = p.Subtipo_Instalacion;
     const bool zanja = subtipo == kZanjaEstrecha || subtipo == kZanjaAncha;
 
-    p.H = Lee_Numero(e.cajas[FocoDatosZanja::Caja1]);
+    p.H = leeCaja(e.cajas[FocoDatosZanja::Caja1]);
     if (auto m = Comprueba_Valor_H(p.H))
         return rechazo(*m, FocoDatosZanja::Caja1);
     p.H_Total = p.H;
@@ -100,10 +100,10 @@ std::optional<Rechazo> cierraTipo1(Proyecto& p, const EntradaDatosZanja& e) {
     if (auto r = exigeDiametro(p))
         return r;
     // An embankment has no walls, but B is refreshed from its hidden box all the same.
-    guardaAnchura(p, Lee_Numero(e.cajas[FocoDatosZanja::Caja2]));
+    guardaAnchura(p, leeCaja(e.cajas[FocoDatosZanja::Caja2]));
 
     if (zanja) {
-        p.Beta = Lee_Numero(e.cajas[FocoDatosZanja::Caja3]);
+        p.Beta = leeCaja(e.cajas[FocoDatosZanja::Caja3]);
         if (auto m = Comprueba_Valor_Beta(p.Beta))
             return rechazo(*m, FocoDatosZanja::Caja3);
     }
@@ -125,20 +125,20 @@ std::optional<Rechazo> cierraTipo1(Proyecto& p, const EntradaDatosZanja& e) {
 }
 
 std::optional<Rechazo> cierraTipo2(Proyecto& p, const EntradaDatosZanja& e) {
-    p.H1 = Lee_Numero(e.cajas[FocoDatosZanja::Caja1]);
+    p.H1 = leeCaja(e.cajas[FocoDatosZanja::Caja1]);
     if (auto m = Comprueba_Valor_H(p.H1))
         return rechazo(*m, FocoDatosZanja::Caja1);
     // Each height on its own limits; their sum may well exceed 20 m.
-    p.H2 = Lee_Numero(e.cajas[FocoDatosZanja::Caja2]);
+    p.H2 = leeCaja(e.cajas[FocoDatosZanja::Caja2]);
     if (auto m = Comprueba_Valor_H(p.H2))
         return rechazo(*m, FocoDatosZanja::Caja2);
     p.H_Total = p.H1 + p.H2;
 
     if (auto r = exigeDiametro(p))
         return r;
-    guardaAnchura(p, Lee_Numero(e.cajas[FocoDatosZanja::Caja3]));
+    guardaAnchura(p, leeCaja(e.cajas[FocoDatosZanja::Caja3]));
     // The embanked trench takes B and beta as typed, unchecked.
-    p.Beta = Lee_Numero(e.cajas[FocoDatosZanja::Caja4]);
+    p.Beta = leeCaja(e.cajas[FocoDatosZanja::Caja4]);
     p.Caso_Zanja = 3.0;
     p.Codigo_Navegacion = kNavegacionSiguiente;
     return std::nullopt;
@@ -236,11 +236,11 @@ void Pon_Preguntas(const Proyecto& proyecto, VistaDatosZanja& vista, std::int16_
     constexpr auto Caja5 = FocoDatosZanja::Caja5;
     if (tipo == kTipoZanja) {
         f[Caja1].pregunta = kPreguntaH;
-        cajas[Caja1] = formatea(proyecto.H, kPatronAltura, sep);
+        cajas[Caja1] = cajaDe(proyecto.H, kPatronAltura, sep);
         f[Caja2].pregunta = kPreguntaB;
-        cajas[Caja2] = formatea(proyecto.B, kPatronAltura, sep);
+        cajas[Caja2] = cajaDe(proyecto.B, kPatronAltura, sep);
         f[Caja3].pregunta = kPreguntaAngulo;
-        cajas[Caja3] = formatea(proyecto.Beta, kPatronAngulo, sep);
+        cajas[Caja3] = cajaDe(proyecto.Beta, kPatronAngulo, sep);
         oculta(Caja4);
         if (subtipo == kTerraplen) {
             // Hidden, but they still hold B and beta: the accept reads B from there.
@@ -252,13 +252,13 @@ void Pon_Preguntas(const Proyecto& proyecto, VistaDatosZanja& vista, std::int16_
         }
     } else if (tipo == kTipoZanjaTerraplenada) {
         f[Caja1].pregunta = kPreguntaH1;
-        cajas[Caja1] = formatea(proyecto.H1, kPatronAltura, sep);
+        cajas[Caja1] = cajaDe(proyecto.H1, kPatronAltura, sep);
         f[Caja2].pregunta = kPreguntaH2;
-        cajas[Caja2] = formatea(proyecto.H2, kPatronAltura, sep);
+        cajas[Caja2] = cajaDe(proyecto.H2, kPatronAltura, sep);
         f[Caja3].pregunta = kPreguntaB;
-        cajas[Caja3] = formatea(proyecto.B, kPatronAltura, sep);
+        cajas[Caja3] = cajaDe(proyecto.B, kPatronAltura, sep);
         f[Caja4].pregunta = kPreguntaAngulo;
-        cajas[Caja4] = formatea(proyecto.Beta, kPatronAngulo, sep);
+        cajas[Caja4] = cajaDe(proyecto.Beta, kPatronAngulo, sep);
         soloEtiqueta(Caja5, kNotaAngulo);
     } else {
         const std::vector<std::string> lineas = Consejo_Tipo_3(subtipo);

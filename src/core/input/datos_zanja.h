@@ -1,5 +1,6 @@
 #pragma once
 
+#include "format/caja_texto.h"
 #include "format/formato.h"
 #include "input/rechazo.h"
 #include "model/indices.h"
@@ -50,7 +51,7 @@ struct FilaDatosZanja {
 
 // The texts of the five boxes, hidden ones included (they keep their values).
 struct EntradaDatosZanja {
-    PorCajaZanja<std::string> cajas;
+    PorCajaZanja<CajaTexto> cajas;
 };
 
 struct VistaDatosZanja {

@@ -45,7 +45,7 @@ VistaFreatico Abre_Freatico(Proyecto& proyecto, const Separadores& separadores) 
     vista.cajaNorma = proyecto.Norma == 1 ? "Norma UNE" : "Norma ATV";
     if (proyecto.Nivel_Freatico != 0) {
         Marca_Nivel_Freatico(proyecto, vista, true);
-        vista.entrada.hf = formatea(proyecto.Hw, "##0.0#", separadores);
+        vista.entrada.hf = cajaDe(proyecto.Hw, "##0.0#", separadores);
     } else {
         // No groundwater: the box shows what clearing the tick shows, so no stale height of
         // a project file can reach the record.
@@ -82,7 +82,7 @@ const Mensaje& preguntaHfDespreciable() {
 std::optional<Rechazo> Cierra_Freatico(Proyecto& proyecto, const EntradaFreatico& entrada,
                                        Boton boton, const Pregunta& hfDespreciable) {
     Proyecto& p = proyecto;
-    p.Hw = p.Nivel_Freatico != 0 ? Lee_Numero(entrada.hf) : 0.0;
+    p.Hw = p.Nivel_Freatico != 0 ? leeCaja(entrada.hf) : 0.0;
 
     // The record keeps the value read; only the box is rewritten to the limit.
     if (p.Hw < 0)

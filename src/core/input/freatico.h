@@ -1,5 +1,6 @@
 #pragma once
 
+#include "format/caja_texto.h"
 #include "format/formato.h"
 #include "input/rechazo.h"
 #include "model/proyecto.h"
@@ -15,7 +16,7 @@ enum class FocoFreatico : int { Hf };
 // The tick box and the text of the Hf box.
 struct EntradaFreatico {
     bool hayNivelFreatico = false;
-    std::string hf;
+    CajaTexto hf;
 };
 
 struct VistaFreatico {

@@ -112,7 +112,7 @@ void Elige_Clase_UNE(Proyecto& proyecto, VistaSeguridadUNE& vista, OpcionSegurid
             // The rupture factor is shown for the engineer; no check uses it.
             proyecto.Coef_Seguridad_Ruptura = coeficienteRuptura(proyecto.Diametro_Exterior);
             vista.coefRuptura =
-                formatea(proyecto.Coef_Seguridad_Ruptura, "#0.0", vista.separadores);
+                formateaEtiqueta(proyecto.Coef_Seguridad_Ruptura, "#0.0", vista.separadores);
         }
     } else {
         vista.coefAplastamiento = "2";

@@ -75,10 +75,10 @@ constexpr std::string_view kMagnitudHe = "la altura equivalente de tierras He";
 std::optional<FalloHe> calculaHe(Proyecto& p, const EntradaSobrecargas& entrada) {
     if (!esUne(p))
         return std::nullopt;
-    p.Espesor_Capa_Superior = Lee_Numero(entrada.espesor[Capa::Superior]);
-    p.Espesor_Capa_Inferior = Lee_Numero(entrada.espesor[Capa::Inferior]);
-    p.Modulo_Capa_Superior = Lee_Numero(entrada.modulo[Capa::Superior]);
-    p.Modulo_Capa_Inferior = Lee_Numero(entrada.modulo[Capa::Inferior]);
+    p.Espesor_Capa_Superior = leeCaja(entrada.espesor[Capa::Superior]);
+    p.Espesor_Capa_Inferior = leeCaja(entrada.espesor[Capa::Inferior]);
+    p.Modulo_Capa_Superior = leeCaja(entrada.modulo[Capa::Superior]);
+    p.Modulo_Capa_Inferior = leeCaja(entrada.modulo[Capa::Inferior]);
 
     // The cube root of a negative modulus and a soil without stiffness give no height.
     if (p.Modulo_Capa_Superior < 0)
@@ -109,7 +109,7 @@ std::optional<FalloHe> calculaHe(Proyecto& p, const EntradaSobrecargas& entrada)
 
 void muestraHe(const Proyecto& p, VistaSobrecargas& vista) {
     if (esUne(p))
-        vista.textoHe = formatea(p.He, kPatronAltura, vista.separadores);
+        vista.textoHe = formateaEtiqueta(p.He, kPatronAltura, vista.separadores);
 }
 
 Resultado<void> recalculaHe(Proyecto& p, VistaSobrecargas& vista) {
@@ -172,10 +172,10 @@ std::span<const MaterialFirme> Materiales_Firme() {
 }
 
 std::string Texto_Rango_Modulo(double minimo, double maximo, const Separadores& separadores) {
-    const std::string desde = formatea(minimo, "##,##0", separadores);
+    const std::string desde = formateaEtiqueta(minimo, "##,##0", separadores);
     if (minimo == maximo)
         return desde;
-    return desde + " - " + formatea(maximo, "##,##0", separadores);
+    return desde + " - " + formateaEtiqueta(maximo, "##,##0", separadores);
 }
 
 void Escribe_Datos(Proyecto& p, VistaSobrecargas& vista, std::int16_t tipoVehiculo) {
@@ -185,10 +185,10 @@ void Escribe_Datos(Proyecto& p, VistaSobrecargas& vista, std::int16_t tipoVehicu
         p.Distancia_Ruedas = redondeaPar(v.distanciaRuedas);
         p.Distancia_Ejes = redondeaPar(v.distanciaEjes);
         p.Numero_Ejes = v.numeroEjes;
-        vista.textoPc = formatea(p.Pc, "##0", vista.separadores);
-        vista.textoDistanciaRuedas = formatea(p.Distancia_Ruedas, "#0", vista.separadores);
-        vista.textoDistanciaEjes = formatea(p.Distancia_Ejes, "#0", vista.separadores);
-        vista.textoNumeroEjes = formatea(p.Numero_Ejes, "#0", vista.separadores);
+        vista.textoPc = formateaEtiqueta(p.Pc, "##0", vista.separadores);
+        vista.textoDistanciaRuedas = formateaEtiqueta(p.Distancia_Ruedas, "#0", vista.separadores);
+        vista.textoDistanciaEjes = formateaEtiqueta(p.Distancia_Ejes, "#0", vista.separadores);
+        vista.textoNumeroEjes = formateaEtiqueta(p.Numero_Ejes, "#0", vista.separadores);
     } else {
         vista.textoPc.clear();
         vista.textoDistanciaRuedas.clear();
@@ -206,10 +206,10 @@ Resultado<void> Calcula_He_sobrecarga(Proyecto& p, const EntradaSobrecargas& ent
 
 void Pon_Valores_Iniciales(Proyecto& p, VistaSobrecargas& vista) {
     const auto& s = vista.separadores;
-    vista.entrada.espesor[Capa::Superior] = formatea(p.Espesor_Capa_Superior, kPatronEspesor, s);
-    vista.entrada.espesor[Capa::Inferior] = formatea(p.Espesor_Capa_Inferior, kPatronEspesor, s);
-    vista.entrada.modulo[Capa::Superior] = formatea(p.Modulo_Capa_Superior, kPatronModulo, s);
-    vista.entrada.modulo[Capa::Inferior] = formatea(p.Modulo_Capa_Inferior, kPatronModulo, s);
+    vista.entrada.espesor[Capa::Superior] = cajaDe(p.Espesor_Capa_Superior, kPatronEspesor, s);
+    vista.entrada.espesor[Capa::Inferior] = cajaDe(p.Espesor_Capa_Inferior, kPatronEspesor, s);
+    vista.entrada.modulo[Capa::Superior] = cajaDe(p.Modulo_Capa_Superior, kPatronModulo, s);
+    vista.entrada.modulo[Capa::Inferior] = cajaDe(p.Modulo_Capa_Inferior, kPatronModulo, s);
     // A material not chosen yet shows the first of the list (and is stored so).
     const auto posicionMaterial = [](std::int16_t material) {
         return material < 1 ? 0 : material - 1;
@@ -218,7 +218,7 @@ void Pon_Valores_Iniciales(Proyecto& p, VistaSobrecargas& vista) {
     (void)Elige_Material(p, vista, Capa::Superior, posicionMaterial(p.Material_Capa_Superior));
     (void)Elige_Material(p, vista, Capa::Inferior, posicionMaterial(p.Material_Capa_Inferior));
     muestraHe(p, vista);
-    vista.textoH = formatea(p.H_Total, kPatronAltura, s);
+    vista.textoH = formateaEtiqueta(p.H_Total, kPatronAltura, s);
 }
 
 VistaSobrecargas Abre_Sobrecargas(Proyecto& p, const Separadores& separadores) {
@@ -226,11 +226,13 @@ VistaSobrecargas Abre_Sobrecargas(Proyecto& p, const Separadores& separadores) {
     vista.separadores = separadores;
     vista.cajaNorma = esUne(p) ? "Norma UNE" : "Norma ATV";
     vista.heVisible = esUne(p);
-    vista.vehiculos = Lista_Vehiculos();
-    for (const MaterialFirme& m : kMateriales)
-        vista.materiales.emplace_back(m.nombre);
+    if (separadores.etiquetas) {
+        vista.vehiculos = Lista_Vehiculos();
+        for (const MaterialFirme& m : kMateriales)
+            vista.materiales.emplace_back(m.nombre);
+    }
 
-    if (posicionEn(p.Tipo_Vehiculo, vista.vehiculos.size()))
+    if (posicionEn(p.Tipo_Vehiculo, kVehiculos.size() + 1))
         Elige_Vehiculo(p, vista, p.Tipo_Vehiculo);
     if (p.Tipo_Firme == kFirmeNormal || p.Tipo_Firme == kFirmeIrregular)
         Elige_Firme(p, vista, p.Tipo_Firme);

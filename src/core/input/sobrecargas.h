@@ -1,6 +1,7 @@
 #pragma once
 
 #include "error.h"
+#include "format/caja_texto.h"
 #include "format/formato.h"
 #include "input/rechazo.h"
 #include "model/indices.h"
@@ -82,8 +83,8 @@ enum class FocoSobrecargas : int {
 // The four text boxes of the pavement layers, as the close reads them. The lists and options
 // store at once when they are clicked.
 struct EntradaSobrecargas {
-    PorCapa<std::string> espesor;
-    PorCapa<std::string> modulo;
+    PorCapa<CajaTexto> espesor;
+    PorCapa<CajaTexto> modulo;
 };
 
 struct VistaSobrecargas {

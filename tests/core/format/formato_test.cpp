@@ -72,6 +72,18 @@ TEST(Formato, NonFiniteValuesShowNothing) {
               "");
 }
 
+// Values that sit exactly on, or a hair away from, a rounding tie take the exact decimal path;
+// everything else the fast one. Both must agree with rounding the 15-digit decimal text.
+TEST(Formato, RoundingNearTiesFollowsTheDecimalForm) {
+    const auto es = Separadores::espanol();
+    EXPECT_EQ(formatea(0.125, "#0.00", es), "0,13");
+    EXPECT_EQ(formatea(1.005, "#0.00", es), "1,01"); // 1.00499999999999989... as a double
+    EXPECT_EQ(formatea(1.0049999, "#0.00", es), "1,00");
+    EXPECT_EQ(formatea(1234567.125, "#,##0.00", es), "1.234.567,13");
+    EXPECT_EQ(formatea(0.30000000000000004, "#0.0", es), "0,3");
+    EXPECT_EQ(formatea(99999999.5, "#0", es), "100000000");
+}
+
 TEST(Formato, MultiByteSeparators) {
     const Separadores frances{",", "\u202F"};
     EXPECT_EQ(formatea(1234.5, "#,##0.0", frances), "1\u202F234,5");

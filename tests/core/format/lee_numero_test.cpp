@@ -1,7 +1,11 @@
 #include "format/lee_numero.h"
 
+#include <bit>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
+#include <string>
 
 namespace tubrix {
 namespace {
@@ -41,6 +45,23 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"1E-400", 0}, Caso{"0,000001e-320", 0},
         Caso{"1E400", std::numeric_limits<double>::max()},
         Caso{"-9e999", -std::numeric_limits<double>::max()}));
+
+// The fast path for short decimals must read exactly what the general reader reads.
+TEST(LeeNumeroRapido, AgreesWithTheGeneralReaderBitForBit) {
+    std::mt19937_64 random(2026);
+    const std::string alfabeto = "0123456789012345678901234567890123456789.,,-+ eEdD\t&Hx";
+    std::uniform_int_distribution<std::size_t> letra(0, alfabeto.size() - 1);
+    std::uniform_int_distribution<int> longitud(0, 24);
+    for (int n = 0; n < 200000; ++n) {
+        std::string texto;
+        for (int k = longitud(random); k > 0; --k)
+            texto += alfabeto[letra(random)];
+        const double rapido = Lee_Numero(texto);
+        const double general = detail::leeNumeroGeneral(texto);
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(rapido), std::bit_cast<std::uint64_t>(general))
+            << '"' << texto << '"';
+    }
+}
 
 } // namespace
 } // namespace tubrix

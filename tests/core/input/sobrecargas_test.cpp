@@ -152,7 +152,7 @@ TEST_P(SobrecargasMaterial, StoresTheCodeAndShowsTheGuidanceRange) {
     const CasoMaterial c = GetParam();
     Proyecto p = proyectoNuevo(kUne);
     auto vista = Abre_Sobrecargas(p, Separadores::espanol());
-    const std::string moduloEscrito = vista.entrada.modulo[Capa::Inferior];
+    const std::string moduloEscrito = vista.entrada.modulo[Capa::Inferior].texto;
     ASSERT_TRUE(Elige_Material(p, vista, Capa::Inferior, c.posicion));
     EXPECT_EQ(p.Material_Capa_Inferior, c.posicion + 1);
     EXPECT_DOUBLE_EQ(p.Modulo_Min[Capa::Inferior], c.minimo);

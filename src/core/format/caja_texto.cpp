@@ -1,0 +1,33 @@
+#include "format/caja_texto.h"
+
+#include "format/ida_y_vuelta.h"
+#include "format/lee_numero.h"
+
+#include <cmath>
+
+namespace tubrix {
+
+double leeCaja(const CajaTexto& caja) {
+    return caja.valor ? *caja.valor : Lee_Numero(caja.texto);
+}
+
+CajaTexto cajaDe(double valor, std::string_view patron, const Separadores& separadores) {
+    CajaTexto caja;
+    if (separadores.etiquetas)
+        caja.texto = formatea(valor, patron, separadores);
+    caja.valor = idaYVuelta(valor, patron, separadores);
+    return caja;
+}
+
+CajaTexto cajaGeneralDe(double valor, const Separadores& separadores) {
+    CajaTexto caja;
+    if (separadores.etiquetas)
+        caja.texto = formateaGeneral(valor, separadores);
+    // A whole number is shown in full and reads back unchanged.
+    const bool entero =
+        std::isfinite(valor) && std::fabs(valor) < 1e15 && valor == std::trunc(valor);
+    caja.valor = entero ? valor + 0.0 : Lee_Numero(formateaGeneral(valor, separadores));
+    return caja;
+}
+
+} // namespace tubrix

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "format/formato.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+namespace tubrix {
+
+// The content of a text box. A box filled from the record shows the value through its display
+// pattern and, while nobody edits it, hands back exactly the number that text reads as; the
+// forward pass, which shows nothing, keeps only that number. A typed box has only its text.
+struct CajaTexto {
+    std::string texto;
+    std::optional<double> valor;
+
+    CajaTexto() = default;
+    CajaTexto(std::string escrito) : texto(std::move(escrito)) {}
+    CajaTexto(const char* escrito) : texto(escrito) {}
+    CajaTexto(std::string_view escrito) : texto(escrito) {}
+
+    bool operator==(const CajaTexto&) const = default;
+    // Compared with a text, a box is its text.
+    template <typename T>
+    requires(std::is_convertible_v<const T&, std::string_view> &&
+             !std::is_same_v<T, CajaTexto>) bool
+    operator==(const T& otro) const {
+        return texto == std::string_view(otro);
+    }
+};
+
+// The number the box hands back: Lee_Numero of its text.
+double leeCaja(const CajaTexto& caja);
+
+// A box showing `valor` through `patron` (the text is left empty when nothing is shown).
+CajaTexto cajaDe(double valor, std::string_view patron, const Separadores& separadores);
+
+// A box showing `valor` in the general number format.
+CajaTexto cajaGeneralDe(double valor, const Separadores& separadores);
+
+} // namespace tubrix
