@@ -13,15 +13,18 @@ std::int16_t veredicto(bool falla) {
     return falla ? kSi : kNo;
 }
 
-// numerador / divisor, refused when the divisor is zero or the quotient is not finite.
-Resultado<double> cociente(std::string_view magnitud, std::string_view entrada, double numerador,
-                           double divisor) {
-    if (auto ok = exigeNoNulo(magnitud, entrada, divisor); !ok)
-        return tl::unexpected(ok.error());
+// numerador / divisor, refused when the divisor is zero or the quotient is not finite. The
+// names of the long-term quantities carry the suffix `plazo`; the texts are only built for a
+// refusal.
+Resultado<double> cociente(std::string_view magnitud, std::string_view entrada,
+                           std::string_view plazo, double numerador, double divisor) {
     const double valor = numerador / divisor;
-    if (auto ok = exigeFinito(magnitud, valor); !ok)
+    if (divisor != 0.0 && std::isfinite(divisor) && std::isfinite(valor))
+        return valor;
+    const std::string m = std::string(magnitud) + std::string(plazo);
+    if (auto ok = exigeNoNulo(m, std::string(entrada) + std::string(plazo), divisor); !ok)
         return tl::unexpected(ok.error());
-    return valor;
+    return tl::unexpected(noFinito(m));
 }
 
 struct TresCoeficientes {
@@ -32,17 +35,16 @@ struct TresCoeficientes {
 
 Resultado<TresCoeficientes> coeficientesTension(double rotura, double clave, double rinones,
                                                 double base, std::string_view plazo) {
-    const std::string sufijo(plazo);
-    const auto clave_ = cociente("el coeficiente de seguridad en clave" + sufijo,
-                                 "la tensión en clave" + sufijo, rotura, clave);
+    const auto clave_ = cociente("el coeficiente de seguridad en clave", "la tensión en clave",
+                                 plazo, rotura, clave);
     if (!clave_)
         return tl::unexpected(clave_.error());
-    const auto rinones_ = cociente("el coeficiente de seguridad en riñones" + sufijo,
-                                   "la tensión en riñones" + sufijo, rotura, rinones);
+    const auto rinones_ = cociente("el coeficiente de seguridad en riñones",
+                                   "la tensión en riñones", plazo, rotura, rinones);
     if (!rinones_)
         return tl::unexpected(rinones_.error());
-    const auto base_ = cociente("el coeficiente de seguridad en la base" + sufijo,
-                                "la tensión en la base" + sufijo, rotura, base);
+    const auto base_ = cociente("el coeficiente de seguridad en la base", "la tensión en la base",
+                                plazo, rotura, base);
     if (!base_)
         return tl::unexpected(base_.error());
     return TresCoeficientes{*clave_, *rinones_, *base_};
@@ -56,34 +58,27 @@ struct CoeficientesEstabilidad {
 
 // Soil load and water pressure acting together: the reciprocals of the safety factors add up.
 Resultado<double> simultaneo(double tierras, double agua, std::string_view plazo) {
-    const std::string magnitud =
-        "el coeficiente de seguridad con carga de tierras y presión del agua simultáneas" +
-        std::string(plazo);
-    if (auto ok = exigeNoNulo(magnitud,
-                              "el coeficiente de seguridad frente a la carga de tierras" +
-                                  std::string(plazo),
-                              tierras);
-        !ok)
-        return tl::unexpected(ok.error());
-    if (auto ok = exigeNoNulo(magnitud,
-                              "el coeficiente de seguridad frente a la presión del agua externa" +
-                                  std::string(plazo),
-                              agua);
-        !ok)
-        return tl::unexpected(ok.error());
-    return cociente(magnitud, "la suma de los inversos de los coeficientes" + std::string(plazo),
-                    1.0, 1.0 / tierras + 1.0 / agua);
+    constexpr std::string_view kMagnitud =
+        "el coeficiente de seguridad con carga de tierras y presión del agua simultáneas";
+    if (tierras == 0.0 || agua == 0.0) {
+        const std::string m = std::string(kMagnitud) + std::string(plazo);
+        const std::string cero =
+            tierras == 0.0 ? "el coeficiente de seguridad frente a la carga de tierras"
+                           : "el coeficiente de seguridad frente a la presión del agua externa";
+        return tl::unexpected(noCalculable(m, cero + std::string(plazo), 0.0));
+    }
+    return cociente(kMagnitud, "la suma de los inversos de los coeficientes", plazo, 1.0,
+                    1.0 / tierras + 1.0 / agua);
 }
 
 Resultado<CoeficientesEstabilidad> coeficientesEstabilidad(const Proyecto& p, double qvCrit,
                                                            double qvtDef, double paCrit, double pa,
                                                            std::string_view plazo) {
-    const std::string sufijo(plazo);
     CoeficientesEstabilidad c;
     // Critical load in N/mm2 against the design load in kN/m2.
-    const auto tierras = cociente(
-        "el coeficiente de seguridad frente a la carga de tierras" + sufijo,
-        "la carga vertical de cálculo qvt para deformaciones" + sufijo, qvCrit * 1000.0, qvtDef);
+    const auto tierras = cociente("el coeficiente de seguridad frente a la carga de tierras",
+                                  "la carga vertical de cálculo qvt para deformaciones", plazo,
+                                  qvCrit * 1000.0, qvtDef);
     if (!tierras)
         return tl::unexpected(tierras.error());
     c.tierras = *tierras;
@@ -91,8 +86,8 @@ Resultado<CoeficientesEstabilidad> coeficientesEstabilidad(const Proyecto& p, do
     const bool freatico = p.Nivel_Freatico != 0;
     if (freatico) {
         const auto agua =
-            cociente("el coeficiente de seguridad frente a la presión del agua externa" + sufijo,
-                     "la presión del agua externa Pa" + sufijo, paCrit, pa);
+            cociente("el coeficiente de seguridad frente a la presión del agua externa",
+                     "la presión del agua externa Pa", plazo, paCrit, pa);
         if (!agua)
             return tl::unexpected(agua.error());
         c.agua = *agua;
