@@ -124,7 +124,7 @@ Asistente::Acciones Principal::accionesPredeterminadas() {
             this, {"Desea calcular una nueva sección?", Icono::Pregunta, false, "Nueva sección?"});
     };
     a.pideFicheroAbrir = [this](const std::string& preset) {
-        return pideFicheroAbrir(this, preset);
+        return m_contexto.dialogos.pideFicheroAbrir(this, preset);
     };
     a.muestraError = [this](const std::string& mensaje) {
         muestraMensaje(this, {mensaje, Icono::Critico, false, "Aviso"});

@@ -1,12 +1,19 @@
 #include "ui/contexto.h"
 
+#include "ui/dialogos_fichero.h"
+
 #include <QLocale>
 
 namespace tubrix::gui {
 
+Dialogos Dialogos::delSistema() {
+    return Dialogos{&gui::pideFicheroAbrir, &gui::pideFicheroGuardar};
+}
+
 Separadores separadoresDelSistema() {
     const QLocale locale = QLocale::system();
-    return Separadores{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+    return Separadores{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString(),
+                       true};
 }
 
 } // namespace tubrix::gui

@@ -4,17 +4,35 @@
 #include "format/formato.h"
 #include "model/proyecto.h"
 
+#include <functional>
+#include <optional>
+#include <string>
+
+class QWidget;
+
 namespace tubrix::gui {
 
 class Calculadora;
 
+// The file dialogs the screens use; tests replace them.
+struct Dialogos {
+    // The open and save dialogs of project files, preset to a name; nothing when cancelled.
+    std::function<std::optional<std::string>(QWidget* parent, const std::string& preset)>
+        pideFicheroAbrir;
+    std::function<std::optional<std::string>(QWidget* parent, const std::string& preset)>
+        pideFicheroGuardar;
+
+    static Dialogos delSistema();
+};
+
 // What every wizard screen works with: the one record, the catalogue, the calculator of the
-// program and the separators of the user's regional settings.
+// program, the separators of the user's regional settings and the file dialogs.
 struct Contexto {
     Proyecto& proyecto;
     const Catalogo& catalogo;
     Calculadora& calculadora;
     Separadores separadores;
+    Dialogos dialogos = Dialogos::delSistema();
 };
 
 // Decimal and thousands separators of the user's regional settings.

@@ -1,0 +1,8 @@
+#include "screens/input/sobrecargas.h"
+
+namespace tubrix::gui {
+
+Sobrecargas::Sobrecargas(Contexto& contexto, QWidget* parent)
+    : PantallaBase(contexto, Pantalla::Sobrecargas, QStringLiteral("Sobrecargas"), parent) {}
+
+} // namespace tubrix::gui
