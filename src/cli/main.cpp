@@ -2,11 +2,14 @@
 #include "calc_command.h"
 #include "catalogue/catalogo_sqlite.h"
 #include "catalogue_command.h"
+#include "report_command.h"
 #include "util/paths.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
 #include <string>
+
+#include <QGuiApplication>
 
 int main(int argc, char** argv) {
     using namespace tubrix;
@@ -36,8 +39,25 @@ int main(int argc, char** argv) {
     convert->add_option("IN", convertIn, "Fichero de entrada (.json o .tbx)")->required();
     convert->add_option("OUT", convertOut, "Fichero de salida (.tbx o .json)")->required();
 
+    auto* report = app.add_subcommand(
+        "report", "Calcula una sección y escribe el informe de cálculo en PDF o como imágenes");
+    std::string reportFile;
+    std::string reportPdf;
+    std::string reportImages;
+    cli::ReportOptions reportOptions;
+    report->add_option("FILE", reportFile, "Proyecto .tbx, o .json con los datos del proyecto")
+        ->required();
+    auto* pdfOption = report->add_option("--pdf", reportPdf, "Informe en PDF");
+    auto* bmpOption =
+        report->add_option("--bmp", reportImages, "Carpeta para las imágenes Imp01.bmp…Imp05.bmp");
+    pdfOption->excludes(bmpOption);
+    report->add_option("--title", reportOptions.titulo, "Título del proyecto");
+    report->add_option("--author", reportOptions.autor, "Autor del proyecto");
+
     try {
         app.parse(argc, argv);
+        if (*report && reportPdf.empty() && reportImages.empty())
+            throw CLI::RequiredError("--pdf o --bmp");
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e);
         return e.get_exit_code() == 0 ? code : cli::kExitUsage;
@@ -56,6 +76,18 @@ int main(int argc, char** argv) {
     if (*catalogue) {
         cli::printCatalogue(*catalogo, std::cout);
         return 0;
+    }
+    if (*report) {
+        // Painting needs a Qt Gui application, not a display.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication qt(argc, argv);
+        if (!reportPdf.empty())
+            reportOptions.pdf = pathFromUtf8(reportPdf);
+        if (!reportImages.empty())
+            reportOptions.imagenes = pathFromUtf8(reportImages);
+        return cli::runReport(pathFromUtf8(reportFile), reportOptions, *catalogo, std::cout,
+                              std::cerr);
     }
     return cli::runCalc(pathFromUtf8(calcFile), calcJson, *catalogo, std::cout, std::cerr);
 }

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "error.h"
+#include "report/informe.h"
+
+#include <filesystem>
+#include <vector>
+
+#include <QImage>
+#include <QString>
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace tubrix {
+
+// Title and author printed in every page header.
+struct CabeceraInforme {
+    QString titulo;
+    QString autor;
+};
+
+// Paints the report's pages in millimetres with "Times New Roman" 10 pt (Liberation Serif, its
+// metric twin, where that font is not installed). The printed pages carry the text header; the
+// page images the logo and the large name.
+class PintorInforme {
+public:
+    PintorInforme(const Informe& informe, CabeceraInforme cabecera, SalidaInforme salida);
+
+    // Every page on a paged device (printer, PDF), one after the other.
+    Resultado<void> pintaEn(QPagedPaintDevice& dispositivo) const;
+
+    // One page as an image of the size of an A4 page at `puntosPorPulgada`.
+    QImage imagenDePagina(std::size_t indice, double puntosPorPulgada = 150) const;
+
+    std::size_t paginas() const { return m_informe.paginas.size(); }
+
+private:
+    void pintaPagina(QPainter& painter, const PaginaInforme& pagina, double anchoMm) const;
+
+    const Informe& m_informe;
+    CabeceraInforme m_cabecera;
+    SalidaInforme m_salida;
+};
+
+// The report as a vector PDF (A4, selectable text), written atomically.
+Resultado<void> escribePdf(const Informe& informe, const CabeceraInforme& cabecera,
+                           const std::filesystem::path& fichero);
+
+// The report as page images Imp01.bmp, Imp02.bmp, … in a folder; returns the files written.
+Resultado<std::vector<std::filesystem::path>> escribeImagenes(const Informe& informe,
+                                                              const CabeceraInforme& cabecera,
+                                                              const std::filesystem::path& carpeta);
+
+} // namespace tubrix

@@ -1,1 +1,0 @@
-// The report painter lives here; the library is linked by the programs already.
