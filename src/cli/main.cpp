@@ -3,6 +3,7 @@
 #include "catalogue/catalogo_sqlite.h"
 #include "catalogue_command.h"
 #include "report_command.h"
+#include "study_command.h"
 #include "util/paths.h"
 
 #include <CLI/CLI.hpp>
@@ -54,6 +55,42 @@ int main(int argc, char** argv) {
     report->add_option("--title", reportOptions.titulo, "Título del proyecto");
     report->add_option("--author", reportOptions.autor, "Autor del proyecto");
 
+    std::string studyFile;
+    bool studyJson = false;
+    bool studyCsv = false;
+    auto formatoDe = [&] {
+        return studyJson ? cli::Formato::Json
+                         : (studyCsv ? cli::Formato::Csv : cli::Formato::Tabla);
+    };
+    auto* select = app.add_subcommand(
+        "select", "Prueba todos los tubos del catálogo en la sección y dice cuáles son válidos");
+    std::optional<int> selectDn;
+    std::optional<int> selectGroup;
+    select->add_option("FILE", studyFile, "Proyecto .tbx o .json")->required();
+    select->add_option("--dn", selectDn, "Solo tubos de este diámetro nominal");
+    select->add_option("--group", selectGroup, "Solo tubos de este grupo de material");
+    auto* selectJson = select->add_flag("--json", studyJson, "Salida JSON");
+    select->add_flag("--csv", studyCsv, "Salida CSV")->excludes(selectJson);
+
+    auto* sweep = app.add_subcommand("sweep", "Estudio paramétrico: barre un dato de la sección");
+    std::string sweepParam;
+    double sweepFrom = 0;
+    double sweepTo = 0;
+    int sweepSteps = 100;
+    sweep->add_option("FILE", studyFile, "Proyecto .tbx o .json")->required();
+    sweep->add_option("--param", sweepParam, "Dato barrido: H, Hf, B, E2 o P0")
+        ->required()
+        ->check(CLI::IsMember({"H", "Hf", "B", "E2", "P0"}));
+    sweep->add_option("--from", sweepFrom, "Valor inicial")->required();
+    sweep->add_option("--to", sweepTo, "Valor final")->required();
+    sweep->add_option("--steps", sweepSteps, "Número de intervalos")->check(CLI::Range(1, 100000));
+    auto* sweepJson = sweep->add_flag("--json", studyJson, "Salida JSON");
+    sweep->add_flag("--csv", studyCsv, "Salida CSV")->excludes(sweepJson);
+
+    auto* limits =
+        app.add_subcommand("limits", "Profundidades mínima y máxima a las que el tubo es válido");
+    limits->add_option("FILE", studyFile, "Proyecto .tbx o .json")->required();
+
     try {
         app.parse(argc, argv);
         if (*report && reportPdf.empty() && reportImages.empty())
@@ -77,6 +114,20 @@ int main(int argc, char** argv) {
         cli::printCatalogue(*catalogo, std::cout);
         return 0;
     }
+    if (*select) {
+        FiltroSeleccion filtro;
+        if (selectDn)
+            filtro.diametroNominal = static_cast<std::int16_t>(*selectDn);
+        if (selectGroup)
+            filtro.grupo = static_cast<std::int16_t>(*selectGroup);
+        return cli::runSelect(pathFromUtf8(studyFile), filtro, formatoDe(), *catalogo, std::cout,
+                              std::cerr);
+    }
+    if (*sweep)
+        return cli::runSweep(pathFromUtf8(studyFile), *parametroDeNombre(sweepParam), sweepFrom,
+                             sweepTo, sweepSteps, formatoDe(), *catalogo, std::cout, std::cerr);
+    if (*limits)
+        return cli::runLimits(pathFromUtf8(studyFile), *catalogo, std::cout, std::cerr);
     if (*report) {
         // Painting needs a Qt Gui application, not a display.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

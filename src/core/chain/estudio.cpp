@@ -1,0 +1,119 @@
+#include "chain/estudio.h"
+
+#include "calc/verificacion.h"
+#include "chain/utilizacion.h"
+
+#include <array>
+#include <cmath>
+
+namespace tubrix {
+namespace {
+
+constexpr std::array<std::string_view, 5> kNombres = {"H", "Hf", "B", "E2", "P0"};
+
+// The heights the installation screen accepts.
+constexpr double kRecubrimientoMinimo = 0.5;
+constexpr double kRecubrimientoMaximo = 20.0;
+constexpr double kPrecisionLimite = 0.01; // m
+constexpr int kPasosBusqueda = 80;
+
+void aplica(Proyecto& p, Parametro parametro, double valor) {
+    switch (parametro) {
+    case Parametro::Recubrimiento:
+        (p.Tipo_Instalacion == 2 ? p.H1 : p.H) = valor;
+        break;
+    case Parametro::Freatico:
+        p.Nivel_Freatico = kSi;
+        p.Hw = valor;
+        break;
+    case Parametro::Anchura:
+        p.B = valor;
+        break;
+    case Parametro::ModuloE2:
+        p.Opcion_Suelo_3 = kSi;
+        p.E2 = valor;
+        break;
+    case Parametro::CargaP0:
+        p.Hay_Cargas_Superficie = kSi;
+        p.P0 = valor;
+        break;
+    }
+}
+
+bool validoEn(const Proyecto& seccion, const Catalogo& catalogo, double h) {
+    return Calcula_Punto(seccion, catalogo, Parametro::Recubrimiento, h).valido;
+}
+
+// Bisection between a valid and a not-valid height down to the precision; returns the valid end.
+double frontera(const Proyecto& seccion, const Catalogo& catalogo, double valida, double noValida) {
+    while (std::fabs(noValida - valida) > kPrecisionLimite) {
+        const double medio = (valida + noValida) / 2;
+        (validoEn(seccion, catalogo, medio) ? valida : noValida) = medio;
+    }
+    return valida;
+}
+
+} // namespace
+
+std::string_view nombreParametro(Parametro parametro) {
+    return kNombres[static_cast<std::size_t>(parametro)];
+}
+
+std::optional<Parametro> parametroDeNombre(std::string_view nombre) {
+    for (std::size_t i = 0; i < kNombres.size(); ++i)
+        if (kNombres[i] == nombre)
+            return static_cast<Parametro>(i);
+    return std::nullopt;
+}
+
+PuntoEstudio Calcula_Punto(const Proyecto& seccion, const Catalogo& catalogo, Parametro parametro,
+                           double valor) {
+    Proyecto p = seccion;
+    aplica(p, parametro, valor);
+    PuntoEstudio punto;
+    punto.valor = valor;
+    punto.rechazo = Calcula_Seccion(p, catalogo);
+    if (punto.rechazo)
+        return punto;
+    punto.utilizacion = Utilizaciones(p);
+    punto.valido = Tubo_Valido(p);
+    punto.deformacionCorto = p.Dv_Relativa;
+    punto.deformacionLargo = p.Dv_Relativa_LP;
+    return punto;
+}
+
+std::vector<PuntoEstudio> Estudio_Parametrico(const Proyecto& seccion, const Catalogo& catalogo,
+                                              Parametro parametro, double desde, double hasta,
+                                              int pasos) {
+    std::vector<PuntoEstudio> puntos;
+    const int n = std::max(pasos, 1);
+    puntos.reserve(static_cast<std::size_t>(n) + 1);
+    for (int i = 0; i <= n; ++i)
+        puntos.push_back(
+            Calcula_Punto(seccion, catalogo, parametro, desde + (hasta - desde) * i / n));
+    return puntos;
+}
+
+LimitesProfundidad Limites_Profundidad(const Proyecto& seccion, const Catalogo& catalogo) {
+    const auto barrido =
+        Estudio_Parametrico(seccion, catalogo, Parametro::Recubrimiento, kRecubrimientoMinimo,
+                            kRecubrimientoMaximo, kPasosBusqueda);
+    LimitesProfundidad limites;
+    for (std::size_t i = 0; i < barrido.size(); ++i) {
+        if (!barrido[i].valido)
+            continue;
+        if (!limites.minima)
+            limites.minima =
+                i == 0 ? barrido[i].valor
+                       : frontera(seccion, catalogo, barrido[i].valor, barrido[i - 1].valor);
+        limites.maxima =
+            i + 1 == barrido.size()
+                ? barrido[i].valor
+                : (barrido[i + 1].valido
+                       ? barrido[i].valor
+                       : frontera(seccion, catalogo, barrido[i].valor, barrido[i + 1].valor));
+    }
+    return limites;
+}
+
+} // namespace tubrix

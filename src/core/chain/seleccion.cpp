@@ -1,0 +1,91 @@
+#include "chain/seleccion.h"
+
+#include "calc/verificacion.h"
+#include "chain/utilizacion.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+namespace tubrix {
+namespace {
+
+// Groups 2 and 3 follow a standard the program does not calculate.
+bool esAstm(std::int16_t grupo) {
+    return grupo == 2 || grupo == 3;
+}
+
+double rigidezDeAnillo(const Proyecto& p) {
+    if (p.Rigidez_Circunferencial > 0)
+        return p.Rigidez_Circunferencial;
+    // SN = E I / Dm^3, in kN/m2, from the wall's inertia per metre.
+    const double dm = 2 * p.Rm / 1000;                                   // m
+    return dm > 0 ? p.Et * 1e3 * p.Momento_Inercia / (dm * dm * dm) : 0; // E in kN/m2 / 1000
+}
+
+TuboCandidato prueba(const Proyecto& seccion, const Catalogo& catalogo, const Grupo& grupo,
+                     const Subclase& subclase, const TuboNormalizado& tubo) {
+    Proyecto p = seccion;
+    p.Codigo_Material = grupo.codigo;
+    p.Codigo_Submaterial = subclase.codigo;
+    p.Codigo_Diametro = tubo.id;
+
+    TuboCandidato c;
+    c.grupo = grupo.codigo;
+    c.subclase = subclase.codigo;
+    c.codigo = tubo.id;
+    c.nombreGrupo = grupo.material;
+    c.clase = tubo.tipo.empty() ? subclase.material : tubo.tipo;
+    c.diametroNominal = tubo.diametroN;
+    c.diametroExterior = tubo.diametroE;
+    c.espesor = tubo.espesor;
+
+    c.rechazo = Calcula_Seccion(p, catalogo);
+    if (c.rechazo) {
+        c.veredicto = Veredicto::Rechazado;
+        return c;
+    }
+    c.rigidezAnillo = rigidezDeAnillo(p);
+    const auto uso = Utilizaciones(p);
+    c.filaDeterminante = Fila_Determinante(uso);
+    c.utilizacion = c.filaDeterminante ? *uso[*c.filaDeterminante] : 0;
+    c.veredicto = Tubo_Valido(p) ? Veredicto::Valido : Veredicto::NoValido;
+    c.deformacionCorto = p.Dv_Relativa;
+    c.deformacionLargo = p.Dv_Relativa_LP;
+    return c;
+}
+
+} // namespace
+
+std::vector<TuboCandidato> Selecciona_Tubos(const Proyecto& seccion, const Catalogo& catalogo,
+                                            const FiltroSeleccion& filtro) {
+    std::vector<TuboCandidato> candidatos;
+    for (const EntradaLista& g : catalogo.listaGrupos()) {
+        if (esAstm(g.codigo) || (filtro.grupo && *filtro.grupo != g.codigo))
+            continue;
+        const Grupo& grupo = *catalogo.buscaGrupo(g.codigo);
+        for (const EntradaSubclase& s : catalogo.listaSubclases(g.codigo)) {
+            const Subclase& subclase = *catalogo.buscaSubclase(s.codigo);
+            for (const EntradaTubo& t : catalogo.listaTubos(s.codigo)) {
+                if (filtro.diametroNominal && *filtro.diametroNominal != t.diametroN)
+                    continue;
+                candidatos.push_back(
+                    prueba(seccion, catalogo, grupo, subclase, *catalogo.Busca_Tubo(t.codigo)));
+            }
+        }
+    }
+    std::stable_sort(candidatos.begin(), candidatos.end(),
+                     [](const TuboCandidato& a, const TuboCandidato& b) {
+                         return std::tuple(a.veredicto, a.diametroNominal, -a.utilizacion) <
+                                std::tuple(b.veredicto, b.diametroNominal, -b.utilizacion);
+                     });
+    return candidatos;
+}
+
+void Usa_Tubo(Proyecto& seccion, const TuboCandidato& tubo) {
+    seccion.Codigo_Material = tubo.grupo;
+    seccion.Codigo_Submaterial = tubo.subclase;
+    seccion.Codigo_Diametro = tubo.codigo;
+}
+
+} // namespace tubrix
