@@ -4,7 +4,8 @@
 
 namespace tubrix::gui {
 
-// Placeholder until the screen is built: a plain step of the wizard.
+// The design loads for the deformation check, short and long term.
+// It computes when it opens and only shows.
 class Cargas_Calculo_Deformaciones final : public PantallaBase {
     Q_OBJECT
 public:

@@ -4,7 +4,9 @@
 
 namespace tubrix::gui {
 
-// Placeholder until the screen is built: a plain step of the wizard.
+// The design loads for the stress check: the vertical load and the two horizontal ones on the
+// pipe, short term and, when the pipe creeps, long term (computed in any case).
+// It computes when it opens and only shows.
 class Cargas_Calculo_Tensiones final : public PantallaBase {
     Q_OBJECT
 public:

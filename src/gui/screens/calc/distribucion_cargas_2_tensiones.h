@@ -4,7 +4,8 @@
 
 namespace tubrix::gui {
 
-// Placeholder until the screen is built: a plain step of the wizard.
+// The load concentration factors for the short-term stress check. It computes when it opens and
+// only shows; a calculation the engine refuses leaves it without numbers and unable to go on.
 class Distribucion_Cargas_2_Tensiones final : public PantallaBase {
     Q_OBJECT
 public:

@@ -4,7 +4,9 @@
 
 namespace tubrix::gui {
 
-// Placeholder until the screen is built: a plain step of the wizard.
+// The system stiffness for the deformation check, short and long term side by side. It computes
+// when it opens and only shows; a calculation the engine refuses leaves it without numbers and
+// unable to go on.
 class Distribucion_Cargas_Deformaciones final : public PantallaBase {
     Q_OBJECT
 public:

@@ -1,8 +1,22 @@
 #include "screens/calc/distribucion_cargas_tensiones.h"
 
+#include "calc/distribucion_cargas.h"
+#include "screens/calc/distribucion_comun.h"
+
 namespace tubrix::gui {
 
 Distribucion_Cargas_Tensiones::Distribucion_Cargas_Tensiones(Contexto& contexto, QWidget* parent)
-    : PantallaBase(contexto, Pantalla::Distribucion_Cargas_Tensiones, QStringLiteral("Distribucion_Cargas_Tensiones"), parent) {}
+    : PantallaBase(contexto, Pantalla::Distribucion_Cargas_Tensiones,
+                   QStringLiteral("Distribución de cargas (Tensiones)"), parent) {
+    const EtiquetasRigidez etiquetas(contenido(), 1);
+    Proyecto& p = proyecto();
+    if (const auto calculo = Calcula_Distribucion_Cargas_Tensiones(p); !calculo) {
+        rechazaCalculo(*this, calculo.error());
+        return;
+    }
+    // The column of the bedding angle; the calculation has just accepted it.
+    if (const auto columna = Carga_Valores(p.Angulo_Apoyo))
+        etiquetas.muestra(0, p, rigidezTensiones(p), *columna, contexto.separadores);
+}
 
 } // namespace tubrix::gui

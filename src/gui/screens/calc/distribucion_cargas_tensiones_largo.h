@@ -4,7 +4,9 @@
 
 namespace tubrix::gui {
 
-// Placeholder until the screen is built: a plain step of the wizard.
+// The system stiffness for the long-term stress check, with the corrections of E2 the short-term
+// screen left. It computes when it opens and only shows;
+// a calculation the engine refuses leaves it without numbers and unable to go on.
 class Distribucion_Cargas_Tensiones_Largo final : public PantallaBase {
     Q_OBJECT
 public:

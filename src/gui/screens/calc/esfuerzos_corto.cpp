@@ -3,6 +3,7 @@
 namespace tubrix::gui {
 
 Esfuerzos_Corto::Esfuerzos_Corto(Contexto& contexto, QWidget* parent)
-    : PantallaBase(contexto, Pantalla::Esfuerzos_Corto, QStringLiteral("Esfuerzos_Corto"), parent) {}
+    : PantallaEsfuerzos(contexto, Pantalla::Esfuerzos_Corto,
+                        QStringLiteral("Cálculo de esfuerzos Corto Plazo"), Plazo::Corto, parent) {}
 
 } // namespace tubrix::gui

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "ui/pantalla_base.h"
+#include "screens/calc/esfuerzos_comun.h"
 
 namespace tubrix::gui {
 
-// Placeholder until the screen is built: a plain step of the wizard.
-class Esfuerzos_Corto final : public PantallaBase {
+// "Cálculo de esfuerzos Corto Plazo": the short-term bending moments and normal forces at crown,
+// springline and invert, calculated when the screen opens.
+class Esfuerzos_Corto final : public PantallaEsfuerzos {
     Q_OBJECT
 public:
     Esfuerzos_Corto(Contexto& contexto, QWidget* parent = nullptr);

@@ -3,6 +3,7 @@
 namespace tubrix::gui {
 
 Esfuerzos_Largo::Esfuerzos_Largo(Contexto& contexto, QWidget* parent)
-    : PantallaBase(contexto, Pantalla::Esfuerzos_Largo, QStringLiteral("Esfuerzos_Largo"), parent) {}
+    : PantallaEsfuerzos(contexto, Pantalla::Esfuerzos_Largo,
+                        QStringLiteral("Cálculo de esfuerzos Largo Plazo"), Plazo::Largo, parent) {}
 
 } // namespace tubrix::gui

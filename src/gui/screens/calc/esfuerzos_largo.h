@@ -1,11 +1,12 @@
 #pragma once
 
-#include "ui/pantalla_base.h"
+#include "screens/calc/esfuerzos_comun.h"
 
 namespace tubrix::gui {
 
-// Placeholder until the screen is built: a plain step of the wizard.
-class Esfuerzos_Largo final : public PantallaBase {
+// "Cálculo de esfuerzos Largo Plazo": the long-term bending moments and normal forces at crown,
+// springline and invert, calculated when the screen opens.
+class Esfuerzos_Largo final : public PantallaEsfuerzos {
     Q_OBJECT
 public:
     Esfuerzos_Largo(Contexto& contexto, QWidget* parent = nullptr);

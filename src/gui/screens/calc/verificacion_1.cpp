@@ -1,8 +1,279 @@
 #include "screens/calc/verificacion_1.h"
 
+#include "model/fichero_proyecto.h"
+#include "ui/barra_botones.h"
+#include "ui/mensajes.h"
+#include "ui/rejilla.h"
+#include "util/paths.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include <QDir>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSizePolicy>
+#include <QTimer>
+#include <QVBoxLayout>
+
 namespace tubrix::gui {
+namespace {
+
+using Fila = FilaVerificacion;
+
+// Columns of the three section grids.
+constexpr int kColCaption = 0;
+constexpr int kColRequerido = 1;
+constexpr int kColCorto = 2;
+constexpr int kColLargo = 3;
+constexpr int kColVeredicto = 4;
+constexpr int kEspacio = 12;
+
+QLabel* celda(QWidget* padre, const QString& nombre, bool marco) {
+    auto* etiqueta = new QLabel(padre);
+    etiqueta->setObjectName(nombre);
+    etiqueta->setAlignment(marco ? Qt::AlignRight | Qt::AlignVCenter
+                                 : Qt::AlignLeft | Qt::AlignVCenter);
+    if (marco)
+        etiqueta->setFrameShape(QFrame::StyledPanel);
+    // A hidden cell keeps its room, so that the columns of the three tables stay in line.
+    QSizePolicy politica = etiqueta->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    etiqueta->setSizePolicy(politica);
+    etiqueta->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return etiqueta;
+}
+
+QLabel* cabecera(QWidget* padre, const QString& texto) {
+    auto* etiqueta = new QLabel(QStringLiteral("<b>%1</b>").arg(texto), padre);
+    etiqueta->setAlignment(Qt::AlignCenter);
+    QSizePolicy politica = etiqueta->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    etiqueta->setSizePolicy(politica);
+    return etiqueta;
+}
+
+} // namespace
 
 Verificacion_1::Verificacion_1(Contexto& contexto, QWidget* parent)
-    : PantallaBase(contexto, Pantalla::Verificacion_1, QStringLiteral("Verificacion_1"), parent) {}
+    : PantallaBase(contexto, Pantalla::Verificacion_1,
+                   QStringLiteral("Verificación de esfuerzos, tensiones y deformaciones"), parent) {
+    construye();
+    if (const Resultado<void> calculado = Calcula_Verificacion(proyecto()); !calculado) {
+        // The verdicts in the record belong to an earlier calculation: none of them is shown.
+        m_error = Mensaje{calculado.error().mensaje, Icono::Critico, false, "Aviso"};
+        for (CeldasFila& f : m_filas)
+            for (QLabel* l : {f.requerido, f.corto, f.largo, f.veredicto})
+                l->hide();
+        m_conclusion->hide();
+        return;
+    }
+    muestra(Vista_Verificacion(proyecto(), contexto.separadores));
+}
+
+void Verificacion_1::construye() {
+    BarraBotones* b = barra();
+    // The step is left forward only by saving; the one arrow goes back.
+    b->siguiente()->hide();
+    b->atras()->setText(QStringLiteral("Cerrar"));
+    b->atras()->setToolTip(QStringLiteral("Volver al paso anterior"));
+    b->atras()->setMinimumWidth(b->atras()->sizeHint().width());
+
+    m_guardar = new QPushButton(QStringLiteral("Guardar"), b);
+    m_guardar->setObjectName(QStringLiteral("Guardar"));
+    m_guardar->setToolTip(QStringLiteral("Guardar el proyecto y terminar"));
+    b->anadeBoton(m_guardar);
+    connect(m_guardar, &QPushButton::clicked, this, [this] { guarda(); });
+
+    // The report outputs come with the report itself; the buttons are in place already.
+    const std::array<std::pair<QString, QString>, 3> informes{
+        std::pair{QStringLiteral("Imprimir"), QStringLiteral("Imprimir")},
+        std::pair{QStringLiteral("Imágenes de página"), QStringLiteral("Command1")},
+        std::pair{QStringLiteral("Exportar PDF"), QStringLiteral("ExportarPdf")}};
+    for (const auto& [texto, nombre] : informes) {
+        auto* boton = new QPushButton(texto, b);
+        boton->setObjectName(nombre);
+        boton->setEnabled(false);
+        b->anadeBoton(boton);
+    }
+
+    const QFontMetrics medida(font());
+    QFont negrita = font();
+    negrita.setBold(true);
+    // Column widths from the bold headings, so that no heading widens its column and the three
+    // tables keep the same columns.
+    const QFontMetrics cabeceras(negrita);
+    const int anchoRequerido =
+        std::max(cabeceras.horizontalAdvance(QStringLiteral("Seguridad requerida")),
+                 cabeceras.horizontalAdvance(QStringLiteral("Valor admisible"))) +
+        12;
+    const int anchoValor =
+        std::max(
+            cabeceras.horizontalAdvance(QStringLiteral("Largo Plazo")),
+            (cabeceras.horizontalAdvance(QStringLiteral("Coeficiente de seguridad calculado")) -
+             kEspacio) /
+                2) +
+        12;
+    const int anchoVeredicto = medida.horizontalAdvance(QStringLiteral("Tubo NO válido")) + 16;
+    // The caption column fits the captions on one line, but for the longest one, which wraps.
+    int anchoCaption = 0;
+    for (const QString& caption : {QStringLiteral("Presión del agua externa"),
+                                   QStringLiteral("Acortamiento relativo a largo plazo")})
+        anchoCaption = std::max(anchoCaption, medida.horizontalAdvance(caption) + 8);
+
+    struct Seccion {
+        QString titulo;
+        QString requerido;
+        QString calculado;
+        std::vector<std::pair<Fila, QString>> filas;
+    };
+    const std::array<Seccion, 3> secciones{
+        Seccion{QStringLiteral("Verificación de la tensión"),
+                QStringLiteral("Seguridad requerida"),
+                QStringLiteral("Coeficiente de seguridad calculado"),
+                {{Fila::TensionClave, QStringLiteral("Clave")},
+                 {Fila::TensionRinones, QStringLiteral("Riñones")},
+                 {Fila::TensionBase, QStringLiteral("Base")}}},
+        Seccion{QStringLiteral("Verificación de la estabilidad"),
+                QStringLiteral("Seguridad requerida"),
+                QStringLiteral("Coeficiente de seguridad calculado"),
+                {{Fila::EstabilidadTierras, QStringLiteral("Carga de tierras")},
+                 {Fila::EstabilidadAgua, QStringLiteral("Presión del agua externa")},
+                 {Fila::EstabilidadSimultanea,
+                  QStringLiteral("Carga de tierras y presión del agua externa actuando "
+                                 "simultáneamente")}}},
+        Seccion{QStringLiteral("Verificación de la deformación"),
+                QStringLiteral("Valor admisible"),
+                QStringLiteral("Valor calculado"),
+                {{Fila::Deformacion, QStringLiteral("Acortamiento relativo a largo plazo")}}},
+    };
+
+    for (std::size_t s = 0; s < secciones.size(); ++s) {
+        const Seccion& seccion = secciones.at(s);
+        auto* grupo = new QGroupBox(seccion.titulo, this);
+        auto* rejilla = new QGridLayout(grupo);
+        rejilla->setHorizontalSpacing(kEspacio);
+        rejilla->setVerticalSpacing(4);
+        rejilla->setColumnStretch(kColCaption, 1);
+        rejilla->setColumnMinimumWidth(kColCaption, anchoCaption);
+        // Equal widths in every section keep the columns of the three tables in line.
+        rejilla->setColumnMinimumWidth(kColRequerido, anchoRequerido);
+        rejilla->setColumnMinimumWidth(kColCorto, anchoValor);
+        rejilla->setColumnMinimumWidth(kColLargo, anchoValor);
+        rejilla->setColumnMinimumWidth(kColVeredicto, anchoVeredicto);
+
+        rejilla->addWidget(cabecera(grupo, seccion.requerido), 0, kColRequerido, 2, 1);
+        rejilla->addWidget(cabecera(grupo, seccion.calculado), 0, kColCorto, 1, 2);
+        rejilla->addWidget(cabecera(grupo, QStringLiteral("Corto Plazo")), 1, kColCorto);
+        m_cabecerasLargo.at(s) = cabecera(grupo, QStringLiteral("Largo Plazo"));
+        rejilla->addWidget(m_cabecerasLargo.at(s), 1, kColLargo);
+
+        int numero = 2;
+        for (const auto& [fila, texto] : seccion.filas) {
+            auto* caption = new QLabel(texto, grupo);
+            if (medida.horizontalAdvance(texto) > anchoCaption) {
+                caption->setWordWrap(true);
+                caption->setMinimumHeight(
+                    medida.boundingRect(QRect(0, 0, anchoCaption, 1000), Qt::TextWordWrap, texto)
+                        .height());
+            }
+            rejilla->addWidget(caption, numero, kColCaption);
+            const QString n = QString::number(indice(fila) + 1);
+            CeldasFila& celdas = m_filas.at(indice(fila));
+            celdas.requerido = celda(grupo, QStringLiteral("Requerido_") + n, true);
+            celdas.corto = celda(grupo, QStringLiteral("Corto_") + n, true);
+            celdas.largo = celda(grupo, QStringLiteral("Largo_") + n, true);
+            celdas.veredicto = celda(grupo, QStringLiteral("Veredicto_") + n, false);
+            rejilla->addWidget(celdas.requerido, numero, kColRequerido, Qt::AlignVCenter);
+            rejilla->addWidget(celdas.corto, numero, kColCorto, Qt::AlignVCenter);
+            rejilla->addWidget(celdas.largo, numero, kColLargo, Qt::AlignVCenter);
+            rejilla->addWidget(celdas.veredicto, numero, kColVeredicto, Qt::AlignVCenter);
+            ++numero;
+        }
+        contenido()->addWidget(grupo);
+    }
+
+    m_conclusion = new QLabel(this);
+    m_conclusion->setObjectName(QStringLiteral("Conclusion"));
+    m_conclusion->setAlignment(Qt::AlignCenter);
+    QFont grande = m_conclusion->font();
+    grande.setPointSizeF(grande.pointSizeF() * 1.8);
+    grande.setBold(true);
+    m_conclusion->setFont(grande);
+    contenido()->addSpacing(6);
+    contenido()->addWidget(m_conclusion);
+    contenido()->addStretch(1);
+}
+
+void Verificacion_1::muestra(const VistaVerificacion& vista) {
+    for (const Fila f : kFilasVerificacion) {
+        const FilaVistaVerificacion& datos = vista.filas[f];
+        const CeldasFila& celdas = m_filas.at(indice(f));
+        celdas.requerido->setText(qs(datos.requerido));
+        celdas.corto->setText(qs(datos.corto));
+        celdas.largo->setText(qs(datos.largo.value_or(std::string())));
+        celdas.veredicto->setText(qs(datos.veredicto.value_or(std::string())));
+        celdas.requerido->setVisible(datos.visible);
+        celdas.corto->setVisible(datos.visible);
+        celdas.largo->setVisible(datos.visible && datos.largo.has_value());
+        celdas.veredicto->setVisible(datos.veredicto.has_value());
+    }
+    // A section's long-term heading stands only over values.
+    const std::array<std::vector<Fila>, 3> porSeccion{
+        std::vector{Fila::TensionClave, Fila::TensionRinones, Fila::TensionBase},
+        std::vector{Fila::EstabilidadTierras, Fila::EstabilidadAgua, Fila::EstabilidadSimultanea},
+        std::vector{Fila::Deformacion}};
+    for (std::size_t s = 0; s < porSeccion.size(); ++s) {
+        bool alguna = false;
+        for (const Fila f : porSeccion.at(s))
+            alguna = alguna || (vista.filas[f].visible && vista.filas[f].largo.has_value());
+        m_cabecerasLargo.at(s)->setVisible(alguna);
+    }
+    m_conclusion->setText(Tubo_Valido(proyecto()) ? QStringLiteral("TUBO VÁLIDO")
+                                                  : QStringLiteral("TUBO NO VÁLIDO"));
+}
+
+void Verificacion_1::guarda() {
+    const std::optional<std::string> elegido =
+        contexto().dialogos.pideFicheroGuardar(this, proyecto().Fichero);
+    if (!elegido)
+        return; // cancelled: nothing is written and the screen stays
+    const std::string fichero = Aplica_Extension_Tbx(*elegido);
+    const std::filesystem::path ruta = pathFromUtf8(fichero);
+    // The dialog asked about the name it returned; a name the extension rule changed it did not.
+    std::error_code error;
+    if (fichero != *elegido && std::filesystem::exists(ruta, error)) {
+        const Mensaje pregunta{"El fichero " + QDir::toNativeSeparators(qs(fichero)).toStdString() +
+                                   " ya existe.\n¿Desea reemplazarlo?",
+                               Icono::Exclamacion, false, "Aviso"};
+        if (!preguntaAceptarCancelar(this, pregunta))
+            return;
+    }
+    if (const Resultado<void> guardado = Guarda_Proyecto(proyecto(), ruta); !guardado) {
+        muestraMensaje(this, {guardado.error().mensaje, Icono::Critico, false, "Aviso"});
+        return;
+    }
+    proyecto().Fichero = fichero;
+    cierraCon(kNavegacionSiguiente);
+}
+
+void Verificacion_1::siguiente() {
+    // There is no way forward but saving: the arrow is hidden and does nothing.
+}
+
+void Verificacion_1::showEvent(QShowEvent* event) {
+    PantallaBase::showEvent(event);
+    if (m_error && !m_avisado) {
+        m_avisado = true;
+        QTimer::singleShot(0, this, [this] { muestraMensaje(this, *m_error); });
+    }
+}
 
 } // namespace tubrix::gui

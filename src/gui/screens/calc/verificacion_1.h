@@ -1,14 +1,55 @@
 #pragma once
 
+#include "calc/verificacion.h"
+#include "input/rechazo.h"
 #include "ui/pantalla_base.h"
+
+#include <array>
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
 
 namespace tubrix::gui {
 
-// Placeholder until the screen is built: a plain step of the wizard.
+// "Verificación de esfuerzos, tensiones y deformaciones": every result against the value the
+// standard and the safety class require, row by row, with the verdict of each row and of the
+// whole section. The last step of the wizard: from here the project is saved (which ends the
+// wizard) or the user goes back to change an input.
 class Verificacion_1 final : public PantallaBase {
     Q_OBJECT
 public:
     Verificacion_1(Contexto& contexto, QWidget* parent = nullptr);
+
+    struct CeldasFila {
+        QLabel* requerido = nullptr;
+        QLabel* corto = nullptr;
+        QLabel* largo = nullptr;
+        QLabel* veredicto = nullptr;
+    };
+    const CeldasFila& fila(FilaVerificacion f) const { return m_filas.at(indice(f)); }
+    QLabel* conclusion() const { return m_conclusion; }
+    QPushButton* guardar() const { return m_guardar; }
+
+protected:
+    void siguiente() override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    static std::size_t indice(FilaVerificacion f) { return static_cast<std::size_t>(f); }
+
+    void construye();
+    void muestra(const VistaVerificacion& vista);
+    void guarda();
+
+    std::array<CeldasFila, kFilasVerificacion.size()> m_filas{};
+    // The "Largo Plazo" heading of each section, hidden when no row of it shows that term.
+    std::array<QLabel*, 3> m_cabecerasLargo{};
+    QLabel* m_conclusion = nullptr;
+    QPushButton* m_guardar = nullptr;
+    std::optional<Mensaje> m_error;
+    bool m_avisado = false;
 };
 
 } // namespace tubrix::gui
