@@ -3,6 +3,7 @@
 #include "ui/ayuda.h"
 #include "ui/barra_botones.h"
 #include "ui/calculadora.h"
+#include "ui/mensajes.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tubrix::gui {
@@ -85,11 +87,50 @@ void PantallaBase::ponCajaNorma() {
                                                         : QStringLiteral("Norma ATV"));
 }
 
+void PantallaBase::rechazaCalculo(const Error& error) {
+    m_calculoRechazado = true;
+    m_barra->siguiente()->setEnabled(false);
+    avisaAlMostrar(Mensaje{error.mensaje, Icono::Exclamacion, true, "Aviso"});
+}
+
+void PantallaBase::avisaAlMostrar(Mensaje mensaje) {
+    m_aviso = std::move(mensaje);
+    if (isVisible())
+        QTimer::singleShot(0, this, [this] { muestraAvisoPendiente(); });
+}
+
+void PantallaBase::muestraAvisoPendiente() {
+    if (!m_aviso)
+        return;
+    const Mensaje mensaje = std::move(*m_aviso);
+    m_aviso.reset();
+    muestraMensaje(this, mensaje);
+}
+
+// The bar is built before the screen's own controls; in the tab order it comes after them, so
+// that Enter from the last field lands on "next", never on "abandon".
+void PantallaBase::ponBarraAlFinal() {
+    QWidget* ultimo = nullptr;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (isAncestorOf(w) && !m_barra->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus))
+            ultimo = w;
+    if (!ultimo)
+        return;
+    setTabOrder(ultimo, m_barra->siguiente());
+    setTabOrder(m_barra->siguiente(), m_barra->atras());
+    setTabOrder(m_barra->atras(), m_barra->calculadora());
+    setTabOrder(m_barra->calculadora(), m_barra->ayuda());
+    setTabOrder(m_barra->ayuda(), m_barra->abandonar());
+}
+
 void PantallaBase::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (m_aviso)
+        QTimer::singleShot(0, this, [this] { muestraAvisoPendiente(); });
     if (m_centrada)
         return;
     m_centrada = true;
+    ponBarraAlFinal();
     const QScreen* pantallaFisica = screen() ? screen() : QGuiApplication::primaryScreen();
     if (pantallaFisica) {
         const QRect zona = pantallaFisica->availableGeometry();

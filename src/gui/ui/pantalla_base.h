@@ -1,7 +1,11 @@
 #pragma once
 
 #include "chain/pasos.h"
+#include "error.h"
+#include "input/rechazo.h"
 #include "ui/contexto.h"
+
+#include <optional>
 
 #include <QDialog>
 
@@ -29,6 +33,11 @@ public:
     // The help topic of the screen (its form name).
     QString temaAyuda() const;
 
+    // A calculation the engine refused: its message is shown once the screen is on view (so the
+    // user sees which step failed), and the screen can only go back or be abandoned.
+    void rechazaCalculo(const Error& error);
+    bool calculoRechazado() const { return m_calculoRechazado; }
+
 protected:
     // Accept work of the screen; the default closes going forward.
     virtual void siguiente();
@@ -46,16 +55,24 @@ protected:
     Contexto& contexto() const { return m_contexto; }
     Proyecto& proyecto() const { return m_contexto.proyecto; }
 
+    // A message to show once the screen is on view.
+    void avisaAlMostrar(Mensaje mensaje);
+
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void muestraAvisoPendiente();
+    void ponBarraAlFinal();
+
     Contexto& m_contexto;
     Pantalla m_pantalla;
     QVBoxLayout* m_contenido;
     BarraBotones* m_barra;
     QLabel* m_cajaNorma;
     bool m_centrada = false;
+    bool m_calculoRechazado = false;
+    std::optional<Mensaje> m_aviso;
 };
 
 } // namespace tubrix::gui

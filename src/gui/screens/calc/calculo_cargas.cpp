@@ -121,7 +121,6 @@ Calculo_Cargas::Calculo_Cargas(Contexto& contexto, QWidget* parent)
 
     // Enter in the last box lands on "next", never on "abandon".
     setTabOrder(m_hayCargas, m_p0);
-    setTabOrder(m_p0, barra()->siguiente());
 
     if (auto vista = Abre_Calculo_Cargas(proyecto(), contexto.separadores)) {
         m_vista = std::move(*vista);
@@ -130,7 +129,7 @@ Calculo_Cargas::Calculo_Cargas(Contexto& contexto, QWidget* parent)
         // Nothing to show and nothing to take: only back and abandon remain.
         m_hayCargas->setEnabled(false);
         m_p0->setEnabled(false);
-        rechazaCalculo(*this, vista.error());
+        rechazaCalculo(vista.error());
     }
 
     connect(m_hayCargas, &QCheckBox::toggled, this,

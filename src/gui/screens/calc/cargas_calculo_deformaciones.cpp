@@ -13,7 +13,7 @@ Cargas_Calculo_Deformaciones::Cargas_Calculo_Deformaciones(Contexto& contexto, Q
     Proyecto& p = proyecto();
 
     if (const auto calculo = Calcula_Cargas_Calculo_Deformaciones(p); !calculo) {
-        rechazaCalculo(*this, calculo.error());
+        rechazaCalculo(calculo.error());
         return;
     }
     etiquetas.muestra(0, p.Qvt_Def, p.Qh_Def, p.Qh_Estrella_Def, contexto.separadores);

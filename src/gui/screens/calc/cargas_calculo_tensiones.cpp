@@ -14,7 +14,7 @@ Cargas_Calculo_Tensiones::Cargas_Calculo_Tensiones(Contexto& contexto, QWidget* 
     // Without creep the long-term column is computed but not shown.
     etiquetas.muestraLargoPlazo(p.Largo_Plazo == 1);
     if (const auto calculo = Calcula_Cargas_Calculo_Tensiones(p); !calculo) {
-        rechazaCalculo(*this, calculo.error());
+        rechazaCalculo(calculo.error());
         return;
     }
     etiquetas.muestra(0, p.Qvt, p.Qh, p.Qh_Estrella, contexto.separadores);

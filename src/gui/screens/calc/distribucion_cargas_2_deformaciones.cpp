@@ -12,7 +12,7 @@ Distribucion_Cargas_2_Deformaciones::Distribucion_Cargas_2_Deformaciones(Context
     const EtiquetasConcentracion etiquetas(contenido(), 2);
     Proyecto& p = proyecto();
     if (const auto calculo = Calcula_Distribucion_Cargas_2_Deformaciones(p); !calculo) {
-        rechazaCalculo(*this, calculo.error());
+        rechazaCalculo(calculo.error());
         return;
     }
     etiquetas.muestra(0, p, concentracionDeformaciones(p), contexto.separadores);

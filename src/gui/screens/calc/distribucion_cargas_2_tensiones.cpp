@@ -12,7 +12,7 @@ Distribucion_Cargas_2_Tensiones::Distribucion_Cargas_2_Tensiones(Contexto& conte
     const EtiquetasConcentracion etiquetas(contenido(), 1);
     Proyecto& p = proyecto();
     if (const auto calculo = Calcula_Distribucion_Cargas_2_Tensiones(p); !calculo) {
-        rechazaCalculo(*this, calculo.error());
+        rechazaCalculo(calculo.error());
         return;
     }
     etiquetas.muestra(0, p, concentracionTensiones(p), contexto.separadores);

@@ -13,7 +13,7 @@ Distribucion_Cargas_2_Tensiones_Largo::Distribucion_Cargas_2_Tensiones_Largo(Con
     const EtiquetasConcentracion etiquetas(contenido(), 1);
     Proyecto& p = proyecto();
     if (const auto calculo = Calcula_Distribucion_Cargas_2_Tensiones_Largo(p); !calculo) {
-        rechazaCalculo(*this, calculo.error());
+        rechazaCalculo(calculo.error());
         return;
     }
     etiquetas.muestra(0, p, concentracionTensionesLargo(p), contexto.separadores);

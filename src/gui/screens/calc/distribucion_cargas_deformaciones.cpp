@@ -12,7 +12,7 @@ Distribucion_Cargas_Deformaciones::Distribucion_Cargas_Deformaciones(Contexto& c
     const EtiquetasRigidez etiquetas(contenido(), 2);
     Proyecto& p = proyecto();
     if (const auto calculo = Calcula_Distribucion_Cargas_Deformaciones(p); !calculo) {
-        rechazaCalculo(*this, calculo.error());
+        rechazaCalculo(calculo.error());
         return;
     }
     const auto columna = Carga_Valores(kAnguloApoyoDeformaciones);

@@ -11,7 +11,7 @@ Distribucion_Cargas_Tensiones::Distribucion_Cargas_Tensiones(Contexto& contexto,
     const EtiquetasRigidez etiquetas(contenido(), 1);
     Proyecto& p = proyecto();
     if (const auto calculo = Calcula_Distribucion_Cargas_Tensiones(p); !calculo) {
-        rechazaCalculo(*this, calculo.error());
+        rechazaCalculo(calculo.error());
         return;
     }
     // The column of the bedding angle; the calculation has just accepted it.

@@ -12,7 +12,7 @@ Distribucion_Cargas_Tensiones_Largo::Distribucion_Cargas_Tensiones_Largo(Context
     const EtiquetasRigidez etiquetas(contenido(), 1);
     Proyecto& p = proyecto();
     if (const auto calculo = Calcula_Distribucion_Cargas_Tensiones_Largo(p); !calculo) {
-        rechazaCalculo(*this, calculo.error());
+        rechazaCalculo(calculo.error());
         return;
     }
     // The column of the bedding angle; the calculation has just accepted it.

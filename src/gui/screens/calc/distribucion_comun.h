@@ -35,15 +35,6 @@ inline QString unidadRigidez() {
     return QStringLiteral("N / mm2");
 }
 
-// A calculation the engine cannot carry out: the reason is shown once the screen is on screen,
-// no number is shown, and the screen can only go back or be abandoned.
-inline void rechazaCalculo(PantallaBase& pantalla, const Error& error) {
-    pantalla.barra()->siguiente()->setEnabled(false);
-    const Mensaje mensaje{error.mensaje, Icono::Exclamacion, true, "Aviso"};
-    QTimer::singleShot(0, &pantalla,
-                       [destino = &pantalla, mensaje] { muestraMensaje(destino, mensaje); });
-}
-
 // The widget in `columna` of the row added last to a grid (its caption is column 0).
 inline QWidget* enUltimaFila(const QGridLayout& rejilla, int columna) {
     const QLayoutItem* item = rejilla.itemAtPosition(rejilla.rowCount() - 1, columna);

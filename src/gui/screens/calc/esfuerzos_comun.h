@@ -43,22 +43,12 @@ protected:
         if (!calculado) {
             // The stored tables belong to an earlier calculation: none of them is shown.
             vista.celdas = {};
-            m_error = Mensaje{calculado.error().mensaje, Icono::Critico, false, "Aviso"};
-            barra()->siguiente()->setEnabled(false);
+            rechazaCalculo(calculado.error());
         }
         m_tipo->setText(qs(vista.textoTipo));
         m_angulo->setText(qs(vista.textoAngulo));
         for (std::size_t i = 0; i < kCeldasEsfuerzos; ++i)
             m_celdas.at(i)->setText(qs(vista.celdas.at(i)));
-    }
-
-    void showEvent(QShowEvent* event) override {
-        PantallaBase::showEvent(event);
-        // The refusal is told once the screen is on view, so the user sees which step failed.
-        if (m_error && !m_avisado) {
-            m_avisado = true;
-            QTimer::singleShot(0, this, [this] { muestraMensaje(this, *m_error); });
-        }
     }
 
 private:
@@ -157,8 +147,6 @@ private:
     std::array<QLabel*, kCeldasEsfuerzos> m_celdas{};
     QLabel* m_tipo = nullptr;
     QLabel* m_angulo = nullptr;
-    std::optional<Mensaje> m_error;
-    bool m_avisado = false;
 };
 
 } // namespace tubrix::gui

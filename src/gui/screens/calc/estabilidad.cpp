@@ -42,8 +42,7 @@ Estabilidad::Estabilidad(Contexto& contexto, QWidget* parent)
     const Resultado<VistaEstabilidad> vista =
         Abre_Estabilidad(proyecto(), contexto.catalogo, contexto.separadores);
     if (!vista) {
-        m_error = Mensaje{vista.error().mensaje, Icono::Critico, false, "Aviso"};
-        barra()->siguiente()->setEnabled(false);
+        rechazaCalculo(vista.error());
         for (QLineEdit* alfa : m_alfa)
             alfa->setEnabled(false);
         return;
@@ -129,7 +128,6 @@ void Estabilidad::construye() {
 
     contenido()->addStretch(1);
     setTabOrder(m_alfa.at(kCorto), m_alfa.at(kLargo));
-    setTabOrder(m_alfa.at(kLargo), barra()->siguiente());
 }
 
 void Estabilidad::muestra(const VistaEstabilidad& vista) {
@@ -190,19 +188,11 @@ void Estabilidad::siguiente() {
 
 void Estabilidad::atras() {
     // Without a calculation there is no coefficient to check: going back is always allowed.
-    if (m_error) {
+    if (calculoRechazado()) {
         cierraCon(kNavegacionAtras);
         return;
     }
     cierra(Boton::Atras);
-}
-
-void Estabilidad::showEvent(QShowEvent* event) {
-    PantallaBase::showEvent(event);
-    if (m_error && !m_avisado) {
-        m_avisado = true;
-        QTimer::singleShot(0, this, [this] { muestraMensaje(this, *m_error); });
-    }
 }
 
 } // namespace tubrix::gui

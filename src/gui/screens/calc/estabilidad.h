@@ -31,7 +31,6 @@ public:
 protected:
     void siguiente() override;
     void atras() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void construye();
@@ -46,8 +45,6 @@ private:
     // Everything of the long-term column, hidden together.
     std::vector<QWidget*> m_columnaLarga;
     std::vector<QGridLayout*> m_rejillas;
-    std::optional<Mensaje> m_error;
-    bool m_avisado = false;
 };
 
 } // namespace tubrix::gui

@@ -53,8 +53,7 @@ Tensiones::Tensiones(Contexto& contexto, QWidget* parent)
     construye();
     if (const Resultado<void> calculado = Calcula_Tensiones(proyecto()); !calculado) {
         // Nothing was calculated: the record still holds an earlier section's numbers.
-        m_error = Mensaje{calculado.error().mensaje, Icono::Critico, false, "Aviso"};
-        barra()->siguiente()->setEnabled(false);
+        rechazaCalculo(calculado.error());
         return;
     }
     muestra(Vista_Tensiones(proyecto(), contexto.catalogo, contexto.separadores));
@@ -176,14 +175,6 @@ void Tensiones::muestra(const VistaTensiones& vista) {
 
     // Without deformation checks the section stays in view, greyed and empty.
     m_deformaciones->setEnabled(vista.visibilidad.deformacionesHabilitadas);
-}
-
-void Tensiones::showEvent(QShowEvent* event) {
-    PantallaBase::showEvent(event);
-    if (m_error && !m_avisado) {
-        m_avisado = true;
-        QTimer::singleShot(0, this, [this] { muestraMensaje(this, *m_error); });
-    }
 }
 
 } // namespace tubrix::gui

@@ -27,8 +27,6 @@ public:
     QGroupBox* grupoDeformaciones() const { return m_deformaciones; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void construye();
     void muestra(const VistaTensiones& vista);
@@ -37,8 +35,6 @@ private:
     QLabel* m_cabeceraLargo = nullptr;
     QGroupBox* m_deformaciones = nullptr;
     int m_anchoMaterial = 0; // the two value columns and the units the name may take
-    std::optional<Mensaje> m_error;
-    bool m_avisado = false;
 };
 
 } // namespace tubrix::gui

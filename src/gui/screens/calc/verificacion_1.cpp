@@ -68,7 +68,7 @@ Verificacion_1::Verificacion_1(Contexto& contexto, QWidget* parent)
     construye();
     if (const Resultado<void> calculado = Calcula_Verificacion(proyecto()); !calculado) {
         // The verdicts in the record belong to an earlier calculation: none of them is shown.
-        m_error = Mensaje{calculado.error().mensaje, Icono::Critico, false, "Aviso"};
+        rechazaCalculo(calculado.error());
         for (CeldasFila& f : m_filas)
             for (QLabel* l : {f.requerido, f.corto, f.largo, f.veredicto})
                 l->hide();
@@ -266,14 +266,6 @@ void Verificacion_1::guarda() {
 
 void Verificacion_1::siguiente() {
     // There is no way forward but saving: the arrow is hidden and does nothing.
-}
-
-void Verificacion_1::showEvent(QShowEvent* event) {
-    PantallaBase::showEvent(event);
-    if (m_error && !m_avisado) {
-        m_avisado = true;
-        QTimer::singleShot(0, this, [this] { muestraMensaje(this, *m_error); });
-    }
 }
 
 } // namespace tubrix::gui

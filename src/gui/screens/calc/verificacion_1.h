@@ -34,7 +34,6 @@ public:
 
 protected:
     void siguiente() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     static std::size_t indice(FilaVerificacion f) { return static_cast<std::size_t>(f); }
@@ -48,8 +47,6 @@ private:
     std::array<QLabel*, 3> m_cabecerasLargo{};
     QLabel* m_conclusion = nullptr;
     QPushButton* m_guardar = nullptr;
-    std::optional<Mensaje> m_error;
-    bool m_avisado = false;
 };
 
 } // namespace tubrix::gui

@@ -16,16 +16,6 @@
 namespace tubrix::gui {
 namespace {
 
-// The button bar is built before the screen's own controls; put it after them in the tab order
-// so that Enter from the last input lands on "next", never on "abandon".
-void barraTrasLosDatos(QWidget* ultimo, const BarraBotones& barra) {
-    QWidget::setTabOrder(ultimo, barra.siguiente());
-    QWidget::setTabOrder(barra.siguiente(), barra.atras());
-    QWidget::setTabOrder(barra.atras(), barra.calculadora());
-    QWidget::setTabOrder(barra.calculadora(), barra.ayuda());
-    QWidget::setTabOrder(barra.ayuda(), barra.abandonar());
-}
-
 QLabel* etiquetaValor(QWidget* parent, const QString& nombre) {
     auto* valor = new QLabel(parent);
     valor->setObjectName(nombre);
@@ -76,7 +66,6 @@ Datos_Tubos::Datos_Tubos(Contexto& contexto, QWidget* parent)
             [this](int posicion) { eligeMaterial(posicion); });
     connect(m_diametros, &QComboBox::activated, this,
             [this](int posicion) { eligeDiametro(posicion); });
-    barraTrasLosDatos(m_diametros, *barra());
     m_grupos->setFocus();
 }
 

@@ -19,16 +19,6 @@
 namespace tubrix::gui {
 namespace {
 
-// The button bar is built before the screen's own controls; put it after them in the tab order
-// so that Enter from the last input lands on "next", never on "abandon".
-void barraTrasLosDatos(QWidget* ultimo, const BarraBotones& barra) {
-    QWidget::setTabOrder(ultimo, barra.siguiente());
-    QWidget::setTabOrder(barra.siguiente(), barra.atras());
-    QWidget::setTabOrder(barra.atras(), barra.calculadora());
-    QWidget::setTabOrder(barra.calculadora(), barra.ayuda());
-    QWidget::setTabOrder(barra.ayuda(), barra.abandonar());
-}
-
 QString recursoDibujo(DibujoInstalacion dibujo) {
     switch (dibujo) {
     case DibujoInstalacion::ZanjaEstrecha:
@@ -63,7 +53,6 @@ Datos_Zanja::Datos_Zanja(Contexto& contexto, QWidget* parent)
       m_avisa([](QWidget* padre, const Mensaje& mensaje) { muestraMensaje(padre, mensaje); }) {
     construye();
     muestra();
-    barraTrasLosDatos(m_cajas.back(), *barra());
 
     for (std::size_t i = 0; i < m_tipos.size(); ++i) {
         const int tipo = static_cast<int>(i) + 1;

@@ -14,26 +14,13 @@
 #include <QVBoxLayout>
 
 namespace tubrix::gui {
-namespace {
-
-// The button bar is built before the screen's own controls; put it after them in the tab order
-// so that Enter from the last input lands on "next", never on "abandon".
-void barraTrasLosDatos(QWidget* ultimo, const BarraBotones& barra) {
-    QWidget::setTabOrder(ultimo, barra.siguiente());
-    QWidget::setTabOrder(barra.siguiente(), barra.atras());
-    QWidget::setTabOrder(barra.atras(), barra.calculadora());
-    QWidget::setTabOrder(barra.calculadora(), barra.ayuda());
-    QWidget::setTabOrder(barra.ayuda(), barra.abandonar());
-}
-
-} // namespace
+namespace {} // namespace
 
 Freatico::Freatico(Contexto& contexto, QWidget* parent)
     : PantallaBase(contexto, Pantalla::Freatico, QStringLiteral("Nivel freático"), parent),
       m_vista(Abre_Freatico(contexto.proyecto, contexto.separadores)) {
     construye();
     muestra();
-    barraTrasLosDatos(m_hf, *barra());
     connect(m_hayNivel, &QCheckBox::toggled, this, [this](bool marcado) { marca(marcado); });
     if (m_vista.hfHabilitada)
         m_hf->setFocus();

@@ -18,16 +18,6 @@
 namespace tubrix::gui {
 namespace {
 
-// The button bar is built before the screen's own controls; put it after them in the tab order
-// so that Enter from the last input lands on "next", never on "abandon".
-void barraTrasLosDatos(QWidget* ultimo, const BarraBotones& barra) {
-    QWidget::setTabOrder(ultimo, barra.siguiente());
-    QWidget::setTabOrder(barra.siguiente(), barra.atras());
-    QWidget::setTabOrder(barra.atras(), barra.calculadora());
-    QWidget::setTabOrder(barra.calculadora(), barra.ayuda());
-    QWidget::setTabOrder(barra.ayuda(), barra.abandonar());
-}
-
 // What a failure would mean in each class: the lines under its option.
 const std::array<QStringList, 2> kConsecuencias{
     QStringList{QStringLiteral("En este caso, un posible fallo implicaría:"),
@@ -46,7 +36,6 @@ Seguridad_ATV::Seguridad_ATV(Contexto& contexto, QWidget* parent)
       m_vista(Abre_Seguridad_ATV(contexto.proyecto)) {
     construye();
     muestra();
-    barraTrasLosDatos(m_opciones[1], *barra());
     for (std::size_t i = 0; i < m_opciones.size(); ++i) {
         const auto opcion = static_cast<OpcionSeguridad>(i);
         connect(m_opciones[i], &QRadioButton::toggled, this, [this, opcion](bool marcada) {

@@ -15,16 +15,6 @@
 namespace tubrix::gui {
 namespace {
 
-// The button bar is built before the screen's own controls; put it after them in the tab order
-// so that Enter from the last input lands on "next", never on "abandon".
-void barraTrasLosDatos(QWidget* ultimo, const BarraBotones& barra) {
-    QWidget::setTabOrder(ultimo, barra.siguiente());
-    QWidget::setTabOrder(barra.siguiente(), barra.atras());
-    QWidget::setTabOrder(barra.atras(), barra.calculadora());
-    QWidget::setTabOrder(barra.calculadora(), barra.ayuda());
-    QWidget::setTabOrder(barra.ayuda(), barra.abandonar());
-}
-
 QLabel* valorCoeficiente(QWidget* parent, const QString& nombre) {
     auto* valor = new QLabel(parent);
     valor->setObjectName(nombre);
@@ -41,7 +31,6 @@ Seguridad_UNE::Seguridad_UNE(Contexto& contexto, QWidget* parent)
       m_vista(Abre_Seguridad_UNE(contexto.proyecto, contexto.separadores)) {
     construye();
     muestra();
-    barraTrasLosDatos(m_opciones[1], *barra());
     for (std::size_t i = 0; i < m_opciones.size(); ++i) {
         const auto opcion = static_cast<OpcionSeguridad>(i);
         connect(m_opciones[i], &QRadioButton::toggled, this, [this, opcion](bool marcada) {

@@ -185,7 +185,7 @@ void EsfuerzosTest::apoyo_sin_coeficientes_avisa_y_no_muestra_numeros() {
     QTRY_COMPARE(contestador.vistos().size(), std::size_t{1});
     const auto& visto = contestador.vistos().front();
     QCOMPARE(visto.titulo, QStringLiteral("Aviso"));
-    QCOMPARE(visto.icono, QMessageBox::Critical);
+    QCOMPARE(visto.icono, QMessageBox::Warning);
     const auto esperado = Calcula_Esfuerzos_Corto(banco.p);
     QVERIFY(!esperado);
     QCOMPARE(visto.texto, QString::fromStdString(esperado.error().mensaje));
