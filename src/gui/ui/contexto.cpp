@@ -7,7 +7,8 @@
 namespace tubrix::gui {
 
 Dialogos Dialogos::delSistema() {
-    return Dialogos{&gui::pideFicheroAbrir, &gui::pideFicheroGuardar};
+    return Dialogos{&gui::pideFicheroAbrir, &gui::pideFicheroGuardar, &gui::pideFicheroPdf,
+                    &gui::pideCarpeta, &gui::pideTexto};
 }
 
 Separadores separadoresDelSistema() {

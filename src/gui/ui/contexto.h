@@ -14,13 +14,22 @@ namespace tubrix::gui {
 
 class Calculadora;
 
-// The file dialogs the screens use; tests replace them.
+// The dialogs the screens open besides message boxes; tests replace them.
 struct Dialogos {
     // The open and save dialogs of project files, preset to a name; nothing when cancelled.
     std::function<std::optional<std::string>(QWidget* parent, const std::string& preset)>
         pideFicheroAbrir;
     std::function<std::optional<std::string>(QWidget* parent, const std::string& preset)>
         pideFicheroGuardar;
+    // A PDF file to write, preset to a name; nothing when cancelled.
+    std::function<std::optional<std::string>(QWidget* parent, const std::string& preset)>
+        pideFicheroPdf;
+    // A folder to write into; nothing when cancelled.
+    std::function<std::optional<std::string>(QWidget* parent)> pideCarpeta;
+    // An input box with a prompt and a title; nothing when cancelled.
+    std::function<std::optional<std::string>(QWidget* parent, const std::string& titulo,
+                                             const std::string& pregunta)>
+        pideTexto;
 
     static Dialogos delSistema();
 };

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -53,6 +55,37 @@ std::optional<std::string> pideFicheroGuardar(QWidget* parent, const std::string
     // The confirmation before replacing an existing file is the dialog's own.
     return resultado(QFileDialog::getSaveFileName(parent, QStringLiteral("Guardar el proyecto"),
                                                   inicial(preset), kFiltro));
+}
+
+std::optional<std::string> pideFicheroPdf(QWidget* parent, const std::string& preset) {
+    QString nombre =
+        QFileDialog::getSaveFileName(parent, QStringLiteral("Exportar el informe en PDF"),
+                                     inicial(preset), QStringLiteral("Ficheros PDF (*.pdf)"));
+    if (!nombre.isEmpty() && !nombre.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        nombre += QStringLiteral(".pdf");
+    return resultado(nombre);
+}
+
+std::optional<std::string> pideCarpeta(QWidget* parent) {
+    const QString carpeta = QFileDialog::getExistingDirectory(
+        parent, QStringLiteral("Carpeta para las imágenes del informe"),
+        QString::fromStdString(carpetaInicial()));
+    if (carpeta.isEmpty())
+        return std::nullopt;
+    QSettings ajustes;
+    ajustes.setValue(kClaveCarpeta, carpeta);
+    return QDir::toNativeSeparators(carpeta).toStdString();
+}
+
+std::optional<std::string> pideTexto(QWidget* parent, const std::string& titulo,
+                                     const std::string& pregunta) {
+    bool aceptado = false;
+    const QString texto =
+        QInputDialog::getText(parent, QString::fromStdString(titulo),
+                              QString::fromStdString(pregunta), QLineEdit::Normal, {}, &aceptado);
+    if (!aceptado)
+        return std::nullopt;
+    return texto.toStdString();
 }
 
 } // namespace tubrix::gui

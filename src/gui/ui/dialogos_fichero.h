@@ -13,6 +13,14 @@ namespace tubrix::gui {
 std::optional<std::string> pideFicheroAbrir(QWidget* parent, const std::string& preset);
 std::optional<std::string> pideFicheroGuardar(QWidget* parent, const std::string& preset);
 
+// A PDF file to write (the save dialog for "Ficheros PDF (*.pdf)"), and a folder to write into.
+std::optional<std::string> pideFicheroPdf(QWidget* parent, const std::string& preset);
+std::optional<std::string> pideCarpeta(QWidget* parent);
+
+// An input box; nothing when it is cancelled.
+std::optional<std::string> pideTexto(QWidget* parent, const std::string& titulo,
+                                     const std::string& pregunta);
+
 // The folder of the file dialogs: the last one used, or the user's documents.
 std::string carpetaInicial();
 void recuerdaCarpeta(const std::string& fichero);

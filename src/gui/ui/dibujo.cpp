@@ -10,7 +10,9 @@ Dibujo::Dibujo(QWidget* parent) : QWidget(parent), m_svg(new QSvgRenderer(this))
     setMinimumSize(120, 80);
 }
 
-Dibujo::Dibujo(const QString& recurso, QWidget* parent) : Dibujo(parent) { carga(recurso); }
+Dibujo::Dibujo(const QString& recurso, QWidget* parent) : Dibujo(parent) {
+    carga(recurso);
+}
 
 void Dibujo::carga(const QString& recurso) {
     m_recurso = recurso;

@@ -2,6 +2,7 @@
 
 #include "model/fichero_proyecto.h"
 #include "ui/barra_botones.h"
+#include "ui/informe_acciones.h"
 #include "ui/mensajes.h"
 #include "ui/rejilla.h"
 #include "util/paths.h"
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -69,6 +71,8 @@ Verificacion_1::Verificacion_1(Contexto& contexto, QWidget* parent)
     if (const Resultado<void> calculado = Calcula_Verificacion(proyecto()); !calculado) {
         // The verdicts in the record belong to an earlier calculation: none of them is shown.
         rechazaCalculo(calculado.error());
+        for (QPushButton* boton : m_informe)
+            boton->setEnabled(false); // no report of a section that was not calculated
         for (CeldasFila& f : m_filas)
             for (QLabel* l : {f.requerido, f.corto, f.largo, f.veredicto})
                 l->hide();
@@ -92,16 +96,20 @@ void Verificacion_1::construye() {
     b->anadeBoton(m_guardar);
     connect(m_guardar, &QPushButton::clicked, this, [this] { guarda(); });
 
-    // The report outputs come with the report itself; the buttons are in place already.
-    const std::array<std::pair<QString, QString>, 3> informes{
-        std::pair{QStringLiteral("Imprimir"), QStringLiteral("Imprimir")},
-        std::pair{QStringLiteral("Imágenes de página"), QStringLiteral("Command1")},
-        std::pair{QStringLiteral("Exportar PDF"), QStringLiteral("ExportarPdf")}};
-    for (const auto& [texto, nombre] : informes) {
+    // The report: printed (through a preview), as page images, or as a PDF file.
+    const std::array<std::tuple<QString, QString, void (*)(QWidget*, Contexto&)>, 3> informes{
+        std::tuple{QStringLiteral("Imprimir"), QStringLiteral("Imprimir"), &imprimeInforme},
+        std::tuple{QStringLiteral("Imágenes de página"), QStringLiteral("Command1"),
+                   &guardaImagenesInforme},
+        std::tuple{QStringLiteral("Exportar PDF"), QStringLiteral("ExportarPdf"),
+                   &exportaInformePdf}};
+    for (const auto& [texto, nombre, accion] : informes) {
         auto* boton = new QPushButton(texto, b);
         boton->setObjectName(nombre);
-        boton->setEnabled(false);
         b->anadeBoton(boton);
+        m_informe.push_back(boton);
+        connect(boton, &QPushButton::clicked, this,
+                [this, accion = accion] { accion(this, contexto()); });
     }
 
     const QFontMetrics medida(font());

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -47,6 +48,7 @@ private:
     std::array<QLabel*, 3> m_cabecerasLargo{};
     QLabel* m_conclusion = nullptr;
     QPushButton* m_guardar = nullptr;
+    std::vector<QPushButton*> m_informe; // print, page images, PDF
 };
 
 } // namespace tubrix::gui
