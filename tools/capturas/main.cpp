@@ -1,0 +1,80 @@
+// Saves a PNG of the main window and of every wizard screen, loaded from a project, so the
+// screens can be looked at without a display: tubrix-capturas OUT_DIR [PROJECT.tbx|.json]
+#include "app/principal.h"
+#include "catalogue/catalogo_sqlite.h"
+#include "chain/calcula_seccion.h"
+#include "model/fichero_proyecto.h"
+#include "screens/fabrica.h"
+#include "ui/calculadora.h"
+#include "ui/enter_como_tab.h"
+#include "ui/pantalla_base.h"
+#include "util/paths.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTimer>
+
+#include <iostream>
+
+namespace {
+
+void guarda(QWidget& w, const QDir& carpeta, const QString& nombre) {
+    w.adjustSize();
+    w.show();
+    QApplication::processEvents();
+    const QString ruta = carpeta.filePath(nombre + QStringLiteral(".png"));
+    if (!w.grab().save(ruta))
+        std::cerr << "no se pudo guardar " << ruta.toStdString() << '\n';
+    w.hide();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::cerr << "uso: tubrix-capturas CARPETA [PROYECTO.tbx]\n";
+        return 64;
+    }
+    tubrix::gui::EnterComoTab::instala();
+    const QDir carpeta(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(carpeta.path());
+
+    auto catalogo = tubrix::abreCatalogo(tubrix::rutaCatalogoPredeterminada());
+    if (!catalogo) {
+        std::cerr << catalogo.error().mensaje << '\n';
+        return 2;
+    }
+    tubrix::Proyecto proyecto;
+    tubrix::Arranca_Programa(proyecto);
+    tubrix::Inicializa_Proyecto(proyecto);
+    if (argc > 2) {
+        if (auto abierto = tubrix::Abre_Proyecto(proyecto, tubrix::pathFromUtf8(argv[2])); !abierto) {
+            std::cerr << abierto.error().mensaje << '\n';
+            return 2;
+        }
+    }
+    tubrix::gui::Calculadora calculadora(proyecto);
+    tubrix::gui::Contexto contexto{proyecto, *catalogo, calculadora, tubrix::Separadores::espanol()};
+
+    tubrix::gui::Principal principal(contexto);
+    principal.resize(760, 560);
+    principal.Pon_Flecha(3);
+    guarda(principal, carpeta, QStringLiteral("Principal"));
+
+    // Each screen as the wizard shows it after the ones before it have been accepted.
+    for (int paso = tubrix::kPrimerPaso; paso <= tubrix::kUltimoPaso; ++paso) {
+        const auto pantallas = tubrix::Pantallas_Del_Paso(paso, proyecto);
+        for (const auto& pantalla : {pantallas.primera, pantallas.largoPlazo}) {
+            if (!pantalla)
+                continue;
+            {
+                auto dialogo = tubrix::gui::creaPantalla(*pantalla, contexto, nullptr);
+                guarda(*dialogo, carpeta, dialogo->objectName());
+            }
+            tubrix::Ejecuta_Pantalla(*pantalla, proyecto, *catalogo);
+        }
+    }
+    return 0;
+}
