@@ -44,21 +44,6 @@ struct CargaTrafico {
     double Pf = 0, aF = 0, P = 0, Fi = 0, Pv = 0;
 };
 
-template <typename T>
-Resultado<T> fallo(const Resultado<void>& r) {
-    return tl::unexpected(r.error());
-}
-
-using Valores = std::initializer_list<std::pair<std::string_view, double>>;
-
-// Last guard: nothing infinite or undefined ever reaches the record.
-Resultado<void> exigeFinitos(Valores valores) {
-    for (const auto& [nombre, valor] : valores)
-        if (auto r = exigeFinito(nombre, valor); !r)
-            return r;
-    return {};
-}
-
 // Silo coefficient of the trench walls: x = 2 h / B · K1 · tan ρ'.
 Resultado<double> exponenteSilo(const Proyecto& p, double h, const char* nombreAltura) {
     constexpr auto magnitud = "el coeficiente de carga de tierras (Cz90)";

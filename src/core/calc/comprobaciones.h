@@ -3,8 +3,10 @@
 #include "error.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tubrix {
 
@@ -39,6 +41,21 @@ inline Resultado<void> exigeFinito(std::string_view resultado, double valor) {
     if (!std::isfinite(valor))
         return tl::unexpected(noFinito(resultado));
     return {};
+}
+
+// Every value a calculation stores must be a finite number: the first that is not refuses.
+using ValoresCalculados = std::initializer_list<std::pair<std::string_view, double>>;
+inline Resultado<void> exigeFinitos(ValoresCalculados valores) {
+    for (const auto& [nombre, valor] : valores)
+        if (auto r = exigeFinito(nombre, valor); !r)
+            return r;
+    return {};
+}
+
+// A refusal passed on by a step that returns a value.
+template <typename T>
+Resultado<T> fallo(const Resultado<void>& refusal) {
+    return tl::unexpected(refusal.error());
 }
 
 } // namespace tubrix

@@ -13,21 +13,6 @@
 namespace tubrix {
 namespace {
 
-template <typename T>
-Resultado<T> fallo(const Resultado<void>& r) {
-    return tl::unexpected(r.error());
-}
-
-using Valores = std::initializer_list<std::pair<std::string_view, double>>;
-
-// Last guard: nothing infinite or undefined ever reaches the record.
-Resultado<void> exigeFinitos(Valores valores) {
-    for (const auto& [nombre, valor] : valores)
-        if (auto r = exigeFinito(nombre, valor); !r)
-            return r;
-    return {};
-}
-
 bool esTerraplen(const Proyecto& p) {
     return p.Caso_Zanja == 2.0;
 }
@@ -229,24 +214,24 @@ Resultado<Rigidez> calculaRigidez(const Proyecto& p, const DatosRigidez& d) {
 }
 
 Resultado<void> exigeFinitos(const Rigidez& s) {
-    return exigeFinitos({{"E2'", s.E2c},
-                         {"Sr", s.Sr},
-                         {"ζ", s.Zeta},
-                         {"SBH", s.SBH},
-                         {"VRB", s.VRB},
-                         {"K2", s.K2},
-                         {"SBV", s.SBV},
-                         {"K*", s.K},
-                         {"Cv*", s.Cv},
-                         {"Vs", s.Vs}});
+    return tubrix::exigeFinitos({{"E2'", s.E2c},
+                                 {"Sr", s.Sr},
+                                 {"ζ", s.Zeta},
+                                 {"SBH", s.SBH},
+                                 {"VRB", s.VRB},
+                                 {"K2", s.K2},
+                                 {"SBV", s.SBV},
+                                 {"K*", s.K},
+                                 {"Cv*", s.Cv},
+                                 {"Vs", s.Vs}});
 }
 
 Resultado<void> exigeFinitos(const Correccion& c, double deltaF) {
-    return exigeFinitos({{"B/D", c.Relacion_BD},
-                         {"α", c.Alfa_Bi},
-                         {"α'", c.Alfa_Bi_Prima},
-                         {"f", c.Coeficiente_F},
-                         {"Δf", deltaF}});
+    return tubrix::exigeFinitos({{"B/D", c.Relacion_BD},
+                                 {"α", c.Alfa_Bi},
+                                 {"α'", c.Alfa_Bi_Prima},
+                                 {"f", c.Coeficiente_F},
+                                 {"Δf", deltaF}});
 }
 
 void guarda(Proyecto& p, const Correccion& c, double deltaF) {

@@ -11,21 +11,6 @@
 namespace tubrix {
 namespace {
 
-template <typename T>
-Resultado<T> fallo(const Resultado<void>& r) {
-    return tl::unexpected(r.error());
-}
-
-using Valores = std::initializer_list<std::pair<std::string_view, double>>;
-
-// Last guard: nothing infinite or undefined ever reaches the record.
-Resultado<void> exigeFinitos(Valores valores) {
-    for (const auto& [nombre, valor] : valores)
-        if (auto r = exigeFinito(nombre, valor); !r)
-            return r;
-    return {};
-}
-
 constexpr auto kDiametro = "el diámetro exterior del tubo";
 
 struct Concentracion {
@@ -157,16 +142,16 @@ double limita(double lambdaRG, const Limites& l) {
 }
 
 Resultado<void> exigeFinitos(const Concentracion& s) {
-    return exigeFinitos({{"a'", s.A_Prima},
-                         {"λR", s.Lambda_R},
-                         {"λmax", s.Lambda_Max},
-                         {"λB", s.Lambda_B},
-                         {"λRG", s.Lambda_RG},
-                         {"Vs", s.Vs}});
+    return tubrix::exigeFinitos({{"a'", s.A_Prima},
+                                 {"λR", s.Lambda_R},
+                                 {"λmax", s.Lambda_Max},
+                                 {"λB", s.Lambda_B},
+                                 {"λRG", s.Lambda_RG},
+                                 {"Vs", s.Vs}});
 }
 
 Resultado<void> exigeFinitos(const Limites& l) {
-    return exigeFinitos({{"λfo", l.Lambda_Fo}, {"λfu", l.Lambda_Fu}});
+    return tubrix::exigeFinitos({{"λfo", l.Lambda_Fo}, {"λfu", l.Lambda_Fu}});
 }
 
 } // namespace

@@ -280,17 +280,10 @@ void Muestra_Datos(const Proyecto& proyecto, const Catalogo& catalogo, VistaDato
     d.tipo = tubo.tipo;
 }
 
-void Elige_Grupo(Proyecto& proyecto, const Catalogo& catalogo, VistaDatosTubos& vista,
-                 std::size_t posicion) {
-    if (vista.cargando || posicion >= vista.grupos.entradas.size())
-        return;
-    vista.grupos.seleccion = posicion;
-    proyecto.Codigo_Material = vista.grupos.entradas[posicion].codigo;
-    Control_Grupo(proyecto, vista);
-    Carga_Submateriales(proyecto, catalogo, vista);
-    proyecto.Codigo_Submaterial = codigoPrimero(vista.materiales);
-    vista.materiales.seleccion =
-        vista.materiales.entradas.empty() ? std::nullopt : std::optional<std::size_t>{0};
+namespace {
+
+// A new sub-class starts on its first pipe.
+void aplicaSubclase(Proyecto& proyecto, const Catalogo& catalogo, VistaDatosTubos& vista) {
     Control_Conduccion(proyecto, vista);
     Carga_Diametros(proyecto, catalogo, vista);
     proyecto.Codigo_Diametro = codigoPrimero(vista.diametros);
@@ -300,19 +293,30 @@ void Elige_Grupo(Proyecto& proyecto, const Catalogo& catalogo, VistaDatosTubos& 
     actualizaEntrada(vista);
 }
 
+} // namespace
+
+void Elige_Grupo(Proyecto& proyecto, const Catalogo& catalogo, VistaDatosTubos& vista,
+                 std::size_t posicion) {
+    if (vista.cargando || posicion >= vista.grupos.entradas.size())
+        return;
+    vista.grupos.seleccion = posicion;
+    proyecto.Codigo_Material = vista.grupos.entradas[posicion].codigo;
+    Control_Grupo(proyecto, vista);
+    // A new group starts on its first sub-class.
+    Carga_Submateriales(proyecto, catalogo, vista);
+    proyecto.Codigo_Submaterial = codigoPrimero(vista.materiales);
+    vista.materiales.seleccion =
+        vista.materiales.entradas.empty() ? std::nullopt : std::optional<std::size_t>{0};
+    aplicaSubclase(proyecto, catalogo, vista);
+}
+
 void Elige_Material(Proyecto& proyecto, const Catalogo& catalogo, VistaDatosTubos& vista,
                     std::size_t posicion) {
     if (vista.cargando || posicion >= vista.materiales.entradas.size())
         return;
     vista.materiales.seleccion = posicion;
     proyecto.Codigo_Submaterial = vista.materiales.entradas[posicion].codigo;
-    Control_Conduccion(proyecto, vista);
-    Carga_Diametros(proyecto, catalogo, vista);
-    proyecto.Codigo_Diametro = codigoPrimero(vista.diametros);
-    vista.diametros.seleccion =
-        vista.diametros.entradas.empty() ? std::nullopt : std::optional<std::size_t>{0};
-    Muestra_Datos(proyecto, catalogo, vista);
-    actualizaEntrada(vista);
+    aplicaSubclase(proyecto, catalogo, vista);
 }
 
 void Elige_Diametro(Proyecto& proyecto, const Catalogo& catalogo, VistaDatosTubos& vista,

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <deque>
+#include <vector>
+
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
 #include <QTimer>
-
-#include <deque>
-#include <vector>
 
 namespace tubrix::test {
 

@@ -1,4 +1,5 @@
 #include "chain/calcula_seccion.h"
+#include "support/banco.h"
 #include "support/catalogo_prueba.h"
 #include "support/contestador.h"
 #include "support/secciones.h"
@@ -19,18 +20,13 @@ using namespace tubrix;
 namespace {
 
 // A calculated section and dialogs that answer from queues.
-struct Banco {
-    Proyecto p = test::cargaSeccion(std::filesystem::path(TUBRIX_TEST_DATA_DIR) / "secciones" /
-                                    "pvc-sn8-zanja-trafico.json");
-    gui::Calculadora calculadora{p};
-    gui::Contexto contexto{p, test::catalogoDelPrograma(), calculadora, Separadores::espanol()};
+struct Banco : test::Banco {
     std::deque<std::optional<std::string>> textos;
     std::optional<std::string> carpeta;
     std::optional<std::string> pdf;
     int preguntas = 0;
 
-    Banco() {
-        Calcula_Seccion(p, test::catalogoDelPrograma());
+    Banco() : test::Banco("pvc-sn8-zanja-trafico.json") {
         contexto.dialogos.pideTexto = [this](QWidget*, const std::string&, const std::string&) {
             ++preguntas;
             std::optional<std::string> r;

@@ -2,6 +2,7 @@
 #include "chain/calcula_seccion.h"
 #include "screens/calc/esfuerzos_corto.h"
 #include "screens/calc/esfuerzos_largo.h"
+#include "support/banco.h"
 #include "support/catalogo_prueba.h"
 #include "support/contestador.h"
 #include "support/secciones.h"
@@ -25,20 +26,7 @@ namespace {
 const char* const kLargoPlazo = "prfv-largo-plazo-zanja-terraplenada-freatico.json";
 const char* const kRigido = "hormigon-atv-zanja-estrecha-ht60.json";
 
-// A record after a full forward pass over an example section, with what a screen needs.
-struct Banco {
-    Proyecto p;
-    gui::Calculadora calculadora{p};
-    gui::Contexto contexto{p, test::catalogoDelPrograma(), calculadora, Separadores::espanol()};
-
-    explicit Banco(const char* seccion) {
-        p = test::cargaSeccion(std::string(TUBRIX_TEST_DATA_DIR) + "/secciones/" + seccion);
-        const auto parada = Calcula_Seccion(p, contexto.catalogo);
-        if (parada)
-            qFatal("the example section stops at step %d: %s", parada->paso,
-                   parada->mensaje.c_str());
-    }
-};
+using test::Banco;
 
 QString texto(double valor) {
     return QString::fromStdString(formatea(valor, "###0.0000", Separadores::espanol()));

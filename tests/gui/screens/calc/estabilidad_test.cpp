@@ -1,6 +1,7 @@
 #include "calc/estabilidad.h"
 #include "chain/calcula_seccion.h"
 #include "screens/calc/estabilidad.h"
+#include "support/banco.h"
 #include "support/catalogo_prueba.h"
 #include "support/contestador.h"
 #include "support/secciones.h"
@@ -27,20 +28,7 @@ const char* const kRigido = "hormigon-atv-zanja-estrecha-ht60.json";
 constexpr int kCorto = 0;
 constexpr int kLargo = 1;
 
-struct Banco {
-    Proyecto p;
-    gui::Calculadora calculadora{p};
-    gui::Contexto contexto{p, test::catalogoDelPrograma(), calculadora, Separadores::espanol()};
-
-    explicit Banco(const char* seccion) {
-        p = test::cargaSeccion(std::string(TUBRIX_TEST_DATA_DIR) + "/secciones/" + seccion);
-        const auto parada = Calcula_Seccion(p, contexto.catalogo);
-        if (parada)
-            qFatal("the example section stops at step %d: %s", parada->paso,
-                   parada->mensaje.c_str());
-        p.Codigo_Navegacion = 0;
-    }
-};
+using test::Banco;
 
 QString con(double valor, const char* patron) {
     return QString::fromStdString(formatea(valor, patron, Separadores::espanol()));

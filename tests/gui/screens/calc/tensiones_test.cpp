@@ -1,6 +1,7 @@
 #include "calc/tensiones.h"
 #include "chain/calcula_seccion.h"
 #include "screens/calc/tensiones.h"
+#include "support/banco.h"
 #include "support/catalogo_prueba.h"
 #include "support/contestador.h"
 #include "support/secciones.h"
@@ -21,19 +22,7 @@ namespace {
 const char* const kLargoPlazo = "prfv-largo-plazo-zanja-terraplenada-freatico.json";
 const char* const kRigido = "hormigon-atv-zanja-estrecha-ht60.json";
 
-struct Banco {
-    Proyecto p;
-    gui::Calculadora calculadora{p};
-    gui::Contexto contexto{p, test::catalogoDelPrograma(), calculadora, Separadores::espanol()};
-
-    explicit Banco(const char* seccion) {
-        p = test::cargaSeccion(std::string(TUBRIX_TEST_DATA_DIR) + "/secciones/" + seccion);
-        const auto parada = Calcula_Seccion(p, contexto.catalogo);
-        if (parada)
-            qFatal("the example section stops at step %d: %s", parada->paso,
-                   parada->mensaje.c_str());
-    }
-};
+using test::Banco;
 
 QString factor(double valor) {
     return QString::fromStdString(formatea(valor, "####0.0000", Separadores::espanol()));

@@ -1,4 +1,5 @@
 #include "screens/input/datos_apoyo.h"
+#include "support/banco.h"
 #include "support/catalogo_prueba.h"
 #include "support/contestador.h"
 #include "ui/barra_botones.h"
@@ -20,15 +21,13 @@ using tubrix::gui::Datos_Apoyo;
 
 namespace {
 
-// A record, the program's catalogue and calculator, and the Spanish separators.
-struct Banco {
-    Proyecto p;
-    gui::Calculadora calculadora{p};
-    gui::Contexto contexto{p, test::catalogoDelPrograma(), calculadora, Separadores::espanol()};
+using test::entradas;
+using test::escribeYSale;
+using test::hijo;
 
+// A record, the program's catalogue and calculator, and the Spanish separators.
+struct Banco : test::Banco {
     Banco() {
-        Arranca_Programa(p);
-        Inicializa_Proyecto(p, "12-08-2026");
         p.Diametro_Exterior = 500;
         p.Codigo_Material = 3;
     }
@@ -41,29 +40,6 @@ void cunaUne(Proyecto& p) {
     p.Subtipo_Apoyo = 1;
     p.Angulo_Apoyo = 90;
     p.J = 0;
-}
-
-template <typename T>
-T* hijo(const QWidget& pantalla, const char* nombre) {
-    T* w = pantalla.findChild<T*>(QString::fromLatin1(nombre));
-    if (!w)
-        qFatal("no widget named %s", nombre);
-    return w;
-}
-
-QStringList entradas(const QComboBox* combo) {
-    QStringList textos;
-    for (int i = 0; i < combo->count(); ++i)
-        textos << combo->itemText(i);
-    return textos;
-}
-
-// Types into a box as a user does: the whole text replaced, then Enter to move on.
-void escribeYSale(QLineEdit* caja, const QString& texto) {
-    caja->setFocus(Qt::TabFocusReason);
-    caja->selectAll();
-    QTest::keyClicks(caja, texto);
-    QTest::keyClick(caja, Qt::Key_Return);
 }
 
 void muestra(QWidget& pantalla) {

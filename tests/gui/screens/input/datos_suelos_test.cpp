@@ -1,5 +1,6 @@
 #include "screens/input/datos_suelos.h"
 #include "screens/input/datos_suelos_2.h"
+#include "support/banco.h"
 #include "support/catalogo_prueba.h"
 #include "support/contestador.h"
 #include "ui/barra_botones.h"
@@ -19,33 +20,23 @@ using tubrix::gui::Datos_Suelos_2;
 
 namespace {
 
+using test::entradas;
+using test::escribeYSale;
+using test::hijo;
+
 const QString kAvisoGrupo4 =
     QStringLiteral("La norma no recomienda seleccionar un suelo de Grupo 4 para la Zona 2");
 const QString kSinEnsayos =
     QStringLiteral("No se pueden introducir datos si no se han obtenido las características de "
                    "los suelos mediante ensayos");
 
-struct Banco {
-    Proyecto p;
-    gui::Calculadora calculadora{p};
-    gui::Contexto contexto{p, test::catalogoDelPrograma(), calculadora, Separadores::espanol()};
-
+struct Banco : test::Banco {
     Banco() {
-        Arranca_Programa(p);
-        Inicializa_Proyecto(p, "12-08-2026");
         p.Opcion_Suelo_1 = 3; // 95 %
         p.Opcion_Suelo_2 = 3;
         p.Compactacion_1 = p.Compactacion_2 = 95;
     }
 };
-
-template <typename T>
-T* hijo(const QWidget& pantalla, const char* nombre) {
-    T* w = pantalla.findChild<T*>(QString::fromLatin1(nombre));
-    if (!w)
-        qFatal("no widget named %s", nombre);
-    return w;
-}
 
 void muestra(QWidget& pantalla) {
     pantalla.show();

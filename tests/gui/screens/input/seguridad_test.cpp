@@ -1,5 +1,6 @@
 #include "screens/input/seguridad_atv.h"
 #include "screens/input/seguridad_une.h"
+#include "support/banco.h"
 #include "support/catalogo_prueba.h"
 #include "support/contestador.h"
 #include "ui/barra_botones.h"
@@ -16,17 +17,7 @@ using tubrix::gui::Seguridad_UNE;
 
 namespace {
 
-struct Entorno {
-    Proyecto p;
-    gui::Calculadora calculadora{p};
-    gui::Contexto contexto{p, tubrix::test::catalogoDelPrograma(), calculadora,
-                           Separadores::espanol()};
-
-    Entorno() {
-        Arranca_Programa(p);
-        Inicializa_Proyecto(p, "12-08-2026");
-    }
-};
+using Entorno = tubrix::test::Banco;
 
 QRadioButton* opcion(const QWidget& pantalla, int i) {
     return pantalla.findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(i));

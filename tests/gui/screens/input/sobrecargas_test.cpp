@@ -1,4 +1,5 @@
 #include "screens/input/sobrecargas.h"
+#include "support/banco.h"
 #include "support/catalogo_prueba.h"
 #include "support/contestador.h"
 #include "ui/barra_botones.h"
@@ -20,14 +21,12 @@ using tubrix::gui::Sobrecargas;
 
 namespace {
 
-struct Banco {
-    Proyecto p;
-    gui::Calculadora calculadora{p};
-    gui::Contexto contexto{p, test::catalogoDelPrograma(), calculadora, Separadores::espanol()};
+using test::entradas;
+using test::escribeYSale;
+using test::hijo;
 
+struct Banco : test::Banco {
     Banco() {
-        Arranca_Programa(p);
-        Inicializa_Proyecto(p, "12-08-2026");
         p.E1 = 8;
         p.H_Total = 1.0;
     }
@@ -40,28 +39,6 @@ void pavimentoUne(Proyecto& p) {
     p.Zona_Pavimentada = kSi;
     p.Espesor_Capa_Superior = p.Espesor_Capa_Inferior = 0;
     p.Modulo_Capa_Superior = p.Modulo_Capa_Inferior = 0;
-}
-
-template <typename T>
-T* hijo(const QWidget& pantalla, const char* nombre) {
-    T* w = pantalla.findChild<T*>(QString::fromLatin1(nombre));
-    if (!w)
-        qFatal("no widget named %s", nombre);
-    return w;
-}
-
-QStringList entradas(const QComboBox* combo) {
-    QStringList textos;
-    for (int i = 0; i < combo->count(); ++i)
-        textos << combo->itemText(i);
-    return textos;
-}
-
-void escribeYSale(QLineEdit* caja, const QString& texto) {
-    caja->setFocus(Qt::TabFocusReason);
-    caja->selectAll();
-    QTest::keyClicks(caja, texto);
-    QTest::keyClick(caja, Qt::Key_Return);
 }
 
 void muestra(QWidget& pantalla) {
