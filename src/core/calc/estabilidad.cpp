@@ -62,9 +62,10 @@ double Interpola_Alfa(std::span<const FilaAlfa> tabla, double x, double v) {
     x = std::max(x, tabla.back().rmS);
 
     // The first rm/s at or below x (a) and, before it, the block above x (b).
-    std::size_t fila = 0;
-    while (fila < tabla.size() && tabla[fila].rmS > x)
-        ++fila;
+    // (The table runs by descending rm/s, so this is a binary search.)
+    const auto primera = std::partition_point(tabla.begin(), tabla.end(),
+                                              [x](const FilaAlfa& f) { return f.rmS > x; });
+    const auto fila = static_cast<std::size_t>(primera - tabla.begin());
     const Bloque a = bloqueDe(tabla, fila);
     const double xa = tabla[a.inicio].rmS;
     // On the largest rm/s there is no block above; x then equals xa and needs none.

@@ -34,10 +34,28 @@ Decimales analiza(std::string_view patron) {
 
 constexpr std::array<double, 7> kPotencias = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
 
+// The patterns are a handful of literals used over and over: their analysis is remembered by
+// address (a different text at a remembered address is analysed afresh).
+const Decimales& analizaConMemoria(std::string_view patron) {
+    struct Recuerdo {
+        const char* texto = nullptr;
+        std::size_t largo = 0;
+        Decimales decimales;
+    };
+    thread_local std::array<Recuerdo, 16> memoria{};
+    thread_local std::size_t siguiente = 0;
+    for (const Recuerdo& r : memoria)
+        if (r.texto == patron.data() && r.largo == patron.size())
+            return r.decimales;
+    Recuerdo& nuevo = memoria[siguiente++ % memoria.size()];
+    nuevo = {patron.data(), patron.size(), analiza(patron)};
+    return nuevo.decimales;
+}
+
 } // namespace
 
 double idaYVuelta(double valor, std::string_view patron, const Separadores& separadores) {
-    const Decimales d = analiza(patron);
+    const Decimales d = analizaConMemoria(patron);
     const bool separadoresSimples = separadores.decimal == "," || separadores.decimal == ".";
     if (!d.literal && separadoresSimples && d.maximos < static_cast<int>(kPotencias.size()) &&
         std::isfinite(valor)) {
