@@ -66,9 +66,20 @@ std::optional<Parametro> parametroDeNombre(std::string_view nombre) {
     return std::nullopt;
 }
 
-PuntoEstudio Calcula_Punto(const Proyecto& seccion, const Catalogo& catalogo, Parametro parametro,
-                           double valor) {
-    Proyecto p = seccion;
+namespace {
+
+// Sweeping E2 turns the soil data into typed values: the others must hold what the soil screen
+// would show, so a section that still uses the standard values is calculated once first.
+Proyecto preparada(const Proyecto& seccion, const Catalogo& catalogo, Parametro parametro) {
+    Proyecto base = seccion;
+    if (parametro == Parametro::ModuloE2 && base.Opcion_Suelo_3 != kSi)
+        (void)Calcula_Seccion(base, catalogo);
+    return base;
+}
+
+PuntoEstudio calculaPreparada(const Proyecto& base, const Catalogo& catalogo, Parametro parametro,
+                              double valor) {
+    Proyecto p = base;
     aplica(p, parametro, valor);
     PuntoEstudio punto;
     punto.valor = valor;
@@ -82,15 +93,23 @@ PuntoEstudio Calcula_Punto(const Proyecto& seccion, const Catalogo& catalogo, Pa
     return punto;
 }
 
+} // namespace
+
+PuntoEstudio Calcula_Punto(const Proyecto& seccion, const Catalogo& catalogo, Parametro parametro,
+                           double valor) {
+    return calculaPreparada(preparada(seccion, catalogo, parametro), catalogo, parametro, valor);
+}
+
 std::vector<PuntoEstudio> Estudio_Parametrico(const Proyecto& seccion, const Catalogo& catalogo,
                                               Parametro parametro, double desde, double hasta,
                                               int pasos) {
     std::vector<PuntoEstudio> puntos;
     const int n = std::max(pasos, 1);
     puntos.reserve(static_cast<std::size_t>(n) + 1);
+    const Proyecto base = preparada(seccion, catalogo, parametro);
     for (int i = 0; i <= n; ++i)
         puntos.push_back(
-            Calcula_Punto(seccion, catalogo, parametro, desde + (hasta - desde) * i / n));
+            calculaPreparada(base, catalogo, parametro, desde + (hasta - desde) * i / n));
     return puntos;
 }
 

@@ -195,3 +195,24 @@ TEST(Estudio, ParameterNames) {
 
 } // namespace
 } // namespace tubrix
+
+namespace tubrix {
+namespace {
+
+// A section still on the standard soil values is swept in E2 from the values the soil screen
+// shows, not from the zeros of a file that was never calculated.
+TEST(Estudio, SweepingE2StartsFromTheStandardSoilValues) {
+    const Proyecto p = test::cargaSeccion(std::filesystem::path(TUBRIX_TEST_DATA_DIR) /
+                                          "secciones" / "pvc-sn8-zanja-trafico.json");
+    ASSERT_EQ(p.E3, 0.0);
+    ASSERT_NE(p.Opcion_Suelo_3, kSi);
+    const auto barrido =
+        Estudio_Parametrico(p, test::catalogoDelPrograma(), Parametro::ModuloE2, 4, 40, 9);
+    for (const PuntoEstudio& punto : barrido)
+        EXPECT_FALSE(punto.rechazo) << punto.valor << ": " << punto.rechazo->mensaje;
+    // Stiffer side fill, smaller deflection.
+    EXPECT_GT(barrido.front().deformacionLargo, barrido.back().deformacionLargo);
+}
+
+} // namespace
+} // namespace tubrix

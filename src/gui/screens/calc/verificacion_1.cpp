@@ -1,5 +1,7 @@
 #include "screens/calc/verificacion_1.h"
 
+#include "estudio/estudio_parametrico.h"
+#include "estudio/seleccion_tubos.h"
 #include "model/fichero_proyecto.h"
 #include "ui/barra_botones.h"
 #include "ui/informe_acciones.h"
@@ -18,6 +20,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -217,7 +220,26 @@ void Verificacion_1::construye() {
     m_conclusion->setFont(grande);
     contenido()->addSpacing(6);
     contenido()->addWidget(m_conclusion);
+
+    // Beside the conclusion, the two ways of asking what would make the section work.
+    auto* estudio = new QHBoxLayout;
+    m_buscarTubos = new QPushButton(QStringLiteral("Buscar tubos válidos"), this);
+    m_buscarTubos->setObjectName(QStringLiteral("BuscarTubos"));
+    m_buscarTubos->setToolTip(QStringLiteral("Probar en esta sección cada tubo del catálogo"));
+    m_estudio = new QPushButton(QStringLiteral("Estudio paramétrico"), this);
+    m_estudio->setObjectName(QStringLiteral("EstudioParametrico"));
+    m_estudio->setToolTip(
+        QStringLiteral("Ver cómo cambia la verificación al variar un dato de la sección"));
+    for (QPushButton* boton : {m_buscarTubos, m_estudio})
+        boton->setAutoDefault(false); // Enter on the screen must not open them
+    estudio->addStretch(1);
+    estudio->addWidget(m_buscarTubos);
+    estudio->addWidget(m_estudio);
+    estudio->addStretch(1);
+    contenido()->addLayout(estudio);
     contenido()->addStretch(1);
+    connect(m_buscarTubos, &QPushButton::clicked, this, [this] { buscaTubos(); });
+    connect(m_estudio, &QPushButton::clicked, this, [this] { abreEstudio(); });
 }
 
 void Verificacion_1::muestra(const VistaVerificacion& vista) {
@@ -270,6 +292,21 @@ void Verificacion_1::guarda() {
     }
     proyecto().Fichero = fichero;
     cierraCon(kNavegacionSiguiente);
+}
+
+void Verificacion_1::buscaTubos() {
+    SeleccionTubos seleccion(contexto(), this);
+    if (seleccion.exec() != QDialog::Accepted || !seleccion.elegido())
+        return;
+    // The record now names another pipe, whose properties only the pipe screen loads: the
+    // wizard goes straight back to it, so that every screen is passed again with that pipe.
+    proyecto().Paso = static_cast<std::int16_t>(kPrimerPaso + 1);
+    cierraCon(kNavegacionAtras);
+}
+
+void Verificacion_1::abreEstudio() {
+    EstudioParametrico estudio(contexto(), this);
+    estudio.exec();
 }
 
 void Verificacion_1::siguiente() {

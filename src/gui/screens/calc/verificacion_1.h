@@ -32,6 +32,8 @@ public:
     const CeldasFila& fila(FilaVerificacion f) const { return m_filas.at(indice(f)); }
     QLabel* conclusion() const { return m_conclusion; }
     QPushButton* guardar() const { return m_guardar; }
+    QPushButton* buscarTubos() const { return m_buscarTubos; }
+    QPushButton* estudioParametrico() const { return m_estudio; }
 
 protected:
     void siguiente() override;
@@ -42,12 +44,17 @@ private:
     void construye();
     void muestra(const VistaVerificacion& vista);
     void guarda();
+    void buscaTubos();
+    void abreEstudio();
 
     std::array<CeldasFila, kFilasVerificacion.size()> m_filas{};
     // The "Largo Plazo" heading of each section, hidden when no row of it shows that term.
     std::array<QLabel*, 3> m_cabecerasLargo{};
     QLabel* m_conclusion = nullptr;
     QPushButton* m_guardar = nullptr;
+    // The pipe selection and the parametric study of the section.
+    QPushButton* m_buscarTubos = nullptr;
+    QPushButton* m_estudio = nullptr;
     std::vector<QPushButton*> m_informe; // print, page images, PDF
 };
 
