@@ -73,7 +73,11 @@ int main(int argc, char** argv) {
                 auto dialogo = tubrix::gui::creaPantalla(*pantalla, contexto, nullptr);
                 guarda(*dialogo, carpeta, dialogo->objectName());
             }
-            tubrix::Ejecuta_Pantalla(*pantalla, proyecto, *catalogo);
+            // The screens after a refusal would show stale numbers: stop there.
+            if (const auto rechazo = tubrix::Ejecuta_Pantalla(*pantalla, proyecto, *catalogo)) {
+                std::cerr << "paso " << paso << ": " << *rechazo << '\n';
+                return 0;
+            }
         }
     }
     return 0;
