@@ -1,3 +1,4 @@
+#include "chain/pasos.h"
 #include "screens/input/freatico.h"
 #include "support/banco.h"
 #include "support/contestador.h"
@@ -51,32 +52,13 @@ private Q_SLOTS:
     }
 
     void everyScreenHasItsHelpPage() {
-        for (const char* tema : {"Datos_Tubos",
-                                 "Seguridad_UNE",
-                                 "Seguridad_ATV",
-                                 "Datos_Zanja",
-                                 "Freatico",
-                                 "Datos_Apoyo",
-                                 "Datos_Suelos",
-                                 "Datos_Suelos_2",
-                                 "Sobrecargas",
-                                 "Calculo_Cargas",
-                                 "Distribucion_Cargas_Tensiones",
-                                 "Distribucion_Cargas_Tensiones_Largo",
-                                 "Distribucion_Cargas_Deformaciones",
-                                 "Distribucion_Cargas_2_Tensiones",
-                                 "Distribucion_Cargas_2_Tensiones_Largo",
-                                 "Distribucion_Cargas_2_Deformaciones",
-                                 "Cargas_Calculo_Tensiones",
-                                 "Cargas_Calculo_Deformaciones",
-                                 "Esfuerzos_Corto",
-                                 "Esfuerzos_Largo",
-                                 "Tensiones",
-                                 "Estabilidad",
-                                 "Verificacion_1"}) {
-            const QString pagina = gui::Ayuda::paginaDe(QString::fromLatin1(tema));
-            QCOMPARE(pagina, QStringLiteral(":/help/%1.html").arg(QString::fromLatin1(tema)));
-            QVERIFY2(QFile::exists(pagina), tema);
+        for (int i = 0; i <= static_cast<int>(Pantalla::Verificacion_1); ++i) {
+            const auto nombre = nombrePantalla(static_cast<Pantalla>(i));
+            const QString tema =
+                QString::fromUtf8(nombre.data(), static_cast<qsizetype>(nombre.size()));
+            const QString pagina = gui::Ayuda::paginaDe(tema);
+            QCOMPARE(pagina, QStringLiteral(":/help/%1.html").arg(tema));
+            QVERIFY2(QFile::exists(pagina), qPrintable(tema));
         }
     }
 
