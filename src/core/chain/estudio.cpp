@@ -44,13 +44,26 @@ bool validoEn(const Proyecto& seccion, const Catalogo& catalogo, double h) {
     return Calcula_Punto(seccion, catalogo, Parametro::Recubrimiento, h).valido;
 }
 
-// Bisection between a valid and a not-valid height down to the precision; returns the valid end.
+// Bisection between a valid and a not-valid height down to the precision. The answer is a whole
+// centimetre on the valid side, so the figure shown with two decimals is itself a valid height
+// (a limit printed as 1,00 m must not be the height that was refused).
 double frontera(const Proyecto& seccion, const Catalogo& catalogo, double valida, double noValida) {
+    const double puntoValido = valida;
     while (std::fabs(noValida - valida) > kPrecisionLimite) {
         const double medio = (valida + noValida) / 2;
         (validoEn(seccion, catalogo, medio) ? valida : noValida) = medio;
     }
-    return valida;
+    // Towards the valid sweep point: down from a greatest height, up from a least one.
+    const double haciaDentro = noValida > valida ? -1.0 : 1.0;
+    constexpr double kHolgura = 1e-9; // a height already on the centimetre stays there
+    double centimetros =
+        haciaDentro < 0 ? std::floor(valida * 100 + kHolgura) : std::ceil(valida * 100 - kHolgura);
+    while ((centimetros / 100 - puntoValido) * haciaDentro < 0) {
+        if (validoEn(seccion, catalogo, centimetros / 100))
+            return centimetros / 100;
+        centimetros += haciaDentro;
+    }
+    return puntoValido;
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "chain/seleccion.h"
 #include "chain/tablas_estudio.h"
 #include "chain/utilizacion.h"
+#include "format/formato.h"
+#include "format/lee_numero.h"
 #include "support/catalogo_prueba.h"
 #include "support/secciones.h"
 
@@ -165,23 +167,40 @@ TEST(Estudio, RefusedStepsAreReportedNotDropped) {
     EXPECT_NE(csv.find("Hf debe ser menor que H"), std::string::npos);
 }
 
-TEST(Estudio, DepthLimitsMatchADirectCalculationJustInsideAndOutside) {
-    const Proyecto base = seccion("pe-presion-zanja-ancha-suelo-arcilloso.json");
-    const LimitesProfundidad limites = Limites_Profundidad(base, catalogo());
-    ASSERT_TRUE(limites.minima);
-    ASSERT_TRUE(limites.maxima);
-    const auto valido = [&](double h) {
-        return Calcula_Punto(base, catalogo(), Parametro::Recubrimiento, h).valido;
-    };
-    EXPECT_TRUE(valido(*limites.minima));
-    EXPECT_TRUE(valido(*limites.maxima));
-    if (*limites.minima > 0.5) {
-        EXPECT_FALSE(valido(*limites.minima - 0.01));
+// The limits are whole centimetres: the height shown is valid and the centimetre beyond it is
+// not. In the embanked trench with Hw = 2,5 m and H2 = 1,5 m the groundwater must stay below
+// H1 + H2, so H1 = 1,00 m is refused and the least cover shown is 1,01 m, never 1,00.
+TEST(Estudio, DepthLimitsAreValidCentimetresWithTheNextOneOutside) {
+    for (const char* nombre :
+         {"pe-presion-zanja-ancha-suelo-arcilloso.json",
+          "prfv-largo-plazo-zanja-terraplenada-freatico.json",
+          "corrugado-1102-zanja-talud-freatico.json", "pp-largo-plazo-ensayos-lt12.json"}) {
+        SCOPED_TRACE(nombre);
+        const Proyecto base = seccion(nombre);
+        const LimitesProfundidad limites = Limites_Profundidad(base, catalogo());
+        ASSERT_TRUE(limites.minima);
+        ASSERT_TRUE(limites.maxima);
+        const auto valido = [&](double h) {
+            return Calcula_Punto(base, catalogo(), Parametro::Recubrimiento, h).valido;
+        };
+        for (const double limite : {*limites.minima, *limites.maxima}) {
+            EXPECT_NEAR(limite * 100, std::round(limite * 100), 1e-9) << limite;
+            EXPECT_TRUE(valido(Lee_Numero(formatea(limite, "##0.00", Separadores::espanol()))))
+                << limite;
+        }
+        if (*limites.minima > 0.5) {
+            EXPECT_FALSE(valido(*limites.minima - 0.01));
+        }
+        if (*limites.maxima < 20) {
+            EXPECT_FALSE(valido(*limites.maxima + 0.01));
+        }
     }
-    if (*limites.maxima < 20) {
-        EXPECT_FALSE(valido(*limites.maxima + 0.01));
-    }
-    EXPECT_LT(*limites.maxima, 20.0) << "a pressure PE pipe in loose clay has a depth limit";
+    const LimitesProfundidad prfv = Limites_Profundidad(
+        seccion("prfv-largo-plazo-zanja-terraplenada-freatico.json"), catalogo());
+    EXPECT_DOUBLE_EQ(*prfv.minima, 1.01);
+    const LimitesProfundidad pe =
+        Limites_Profundidad(seccion("pe-presion-zanja-ancha-suelo-arcilloso.json"), catalogo());
+    EXPECT_LT(*pe.maxima, 20.0) << "a pressure PE pipe in loose clay has a depth limit";
 }
 
 TEST(Estudio, ParameterNames) {
