@@ -1,8 +1,11 @@
 // Saves a PNG of the main window and of every wizard screen, loaded from a project, so the
-// screens can be looked at without a display: tubrix-capturas OUT_DIR [PROJECT.tbx|.json]
+// screens and the study windows can be looked at without a display: tubrix-capturas OUT_DIR
+// [PROJECT.tbx|.json]
 #include "app/principal.h"
 #include "catalogue/catalogo_sqlite.h"
 #include "chain/calcula_seccion.h"
+#include "estudio/estudio_parametrico.h"
+#include "estudio/seleccion_tubos.h"
 #include "model/fichero_proyecto.h"
 #include "screens/fabrica.h"
 #include "ui/calculadora.h"
@@ -10,17 +13,20 @@
 #include "ui/pantalla_base.h"
 #include "util/paths.h"
 
+#include <iostream>
+
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTimer>
-
-#include <iostream>
 
 namespace {
 
-void guarda(QWidget& w, const QDir& carpeta, const QString& nombre) {
-    w.adjustSize();
+// Screens are saved at their natural size; a window given a size keeps it.
+void guarda(QWidget& w, const QDir& carpeta, const QString& nombre, bool ajusta = true) {
+    if (ajusta)
+        w.adjustSize();
     w.show();
     QApplication::processEvents();
     const QString ruta = carpeta.filePath(nombre + QStringLiteral(".png"));
@@ -50,13 +56,15 @@ int main(int argc, char** argv) {
     tubrix::Arranca_Programa(proyecto);
     tubrix::Inicializa_Proyecto(proyecto);
     if (argc > 2) {
-        if (auto abierto = tubrix::Abre_Proyecto(proyecto, tubrix::pathFromUtf8(argv[2])); !abierto) {
+        if (auto abierto = tubrix::Abre_Proyecto(proyecto, tubrix::pathFromUtf8(argv[2]));
+            !abierto) {
             std::cerr << abierto.error().mensaje << '\n';
             return 2;
         }
     }
     tubrix::gui::Calculadora calculadora(proyecto);
-    tubrix::gui::Contexto contexto{proyecto, *catalogo, calculadora, tubrix::Separadores::espanol()};
+    tubrix::gui::Contexto contexto{proyecto, *catalogo, calculadora,
+                                   tubrix::Separadores::espanol()};
 
     tubrix::gui::Principal principal(contexto);
     principal.resize(760, 560);
@@ -79,6 +87,20 @@ int main(int argc, char** argv) {
                 return 0;
             }
         }
+    }
+
+    // The two studies of a verified section: valid pipes, and the cover height swept.
+    {
+        tubrix::gui::SeleccionTubos seleccion(contexto);
+        seleccion.resize(1400, 560);
+        guarda(seleccion, carpeta, QStringLiteral("Tubos_Validos"), false);
+    }
+    {
+        tubrix::gui::EstudioParametrico estudio(contexto);
+        estudio.resize(1200, 680);
+        estudio.show();
+        estudio.calcular()->click();
+        guarda(estudio, carpeta, QStringLiteral("Estudio_Parametrico"), false);
     }
     return 0;
 }
