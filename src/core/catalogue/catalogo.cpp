@@ -23,6 +23,15 @@ Catalogo::Catalogo(DatosCatalogo datos) : m_datos(std::move(datos)) {
     for (std::size_t i = 0; i < m_tubosPorId.size(); ++i)
         m_tubosPorId[i] = i;
     std::ranges::sort(m_tubosPorId, {}, [this](std::size_t i) { return m_datos.tubos[i].id; });
+    // Group g lists the codes g*100+1 .. g*100+100 (so g*100+100 belongs to g, not to g+1).
+    for (const Subclase& s : m_datos.subclases) {
+        if (!s.mostrar || s.codigo < 1)
+            continue;
+        const auto grupo = static_cast<std::size_t>((s.codigo - 1) / 100);
+        if (m_subclasesPorGrupo.size() <= grupo)
+            m_subclasesPorGrupo.resize(grupo + 1);
+        m_subclasesPorGrupo[grupo].push_back({s.material, s.codigo, s.esSaneamiento()});
+    }
 }
 
 std::vector<EntradaLista> Catalogo::listaGrupos() const {
@@ -33,14 +42,11 @@ std::vector<EntradaLista> Catalogo::listaGrupos() const {
     return lista;
 }
 
-std::vector<EntradaSubclase> Catalogo::listaSubclases(std::int16_t grupo) const {
-    const int desde = grupo * 100 + 1;
-    const int hasta = grupo * 100 + 100;
-    std::vector<EntradaSubclase> lista;
-    for (const Subclase& s : m_datos.subclases)
-        if (s.codigo >= desde && s.codigo <= hasta && s.mostrar)
-            lista.push_back({s.material, s.codigo, s.esSaneamiento()});
-    return lista;
+const std::vector<EntradaSubclase>& Catalogo::listaSubclases(std::int16_t grupo) const {
+    static const std::vector<EntradaSubclase> kNinguna;
+    return grupo >= 0 && static_cast<std::size_t>(grupo) < m_subclasesPorGrupo.size()
+               ? m_subclasesPorGrupo[static_cast<std::size_t>(grupo)]
+               : kNinguna;
 }
 
 std::vector<EntradaTubo> Catalogo::listaTubos(std::int16_t subclase) const {

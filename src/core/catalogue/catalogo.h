@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tubrix {
@@ -62,7 +63,7 @@ struct EntradaLista {
 };
 
 struct EntradaSubclase {
-    std::string texto;
+    std::string_view texto; // the sub-class name, held by the catalogue
     std::int16_t codigo = 0;
     bool saneamiento = false;
 };
@@ -84,11 +85,16 @@ struct DatosCatalogo {
 class Catalogo {
 public:
     explicit Catalogo(DatosCatalogo datos);
+    // The lists point into the tables: a catalogue moves, it is never copied.
+    Catalogo(const Catalogo&) = delete;
+    Catalogo& operator=(const Catalogo&) = delete;
+    Catalogo(Catalogo&&) noexcept = default;
+    Catalogo& operator=(Catalogo&&) noexcept = default;
 
     // Groups whose "Mostrar" is set, in code order.
     std::vector<EntradaLista> listaGrupos() const;
     // Listed sub-classes of group g: codes g*100+1 .. g*100+100, in code order.
-    std::vector<EntradaSubclase> listaSubclases(std::int16_t grupo) const;
+    const std::vector<EntradaSubclase>& listaSubclases(std::int16_t grupo) const;
     // Pipes of a sub-class by DN, then outside diameter, then pipe code.
     std::vector<EntradaTubo> listaTubos(std::int16_t subclase) const;
 
@@ -104,6 +110,7 @@ public:
 private:
     DatosCatalogo m_datos;
     std::vector<std::size_t> m_tubosPorId; // positions in m_datos.tubos, by pipe code
+    std::vector<std::vector<EntradaSubclase>> m_subclasesPorGrupo; // by group code
 };
 
 // Sorts every table into the order of its primary key.

@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace tubrix {
@@ -35,21 +36,20 @@ Decimales analiza(std::string_view patron) {
 constexpr std::array<double, 7> kPotencias = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
 
 // The patterns are a handful of literals used over and over: their analysis is remembered by
-// address (a different text at a remembered address is analysed afresh).
+// address, one slot per address bits (a different text at a remembered address, or another
+// pattern in the same slot, is analysed afresh).
 const Decimales& analizaConMemoria(std::string_view patron) {
     struct Recuerdo {
         const char* texto = nullptr;
         std::size_t largo = 0;
         Decimales decimales;
     };
-    thread_local std::array<Recuerdo, 16> memoria{};
-    thread_local std::size_t siguiente = 0;
-    for (const Recuerdo& r : memoria)
-        if (r.texto == patron.data() && r.largo == patron.size())
-            return r.decimales;
-    Recuerdo& nuevo = memoria[siguiente++ % memoria.size()];
-    nuevo = {patron.data(), patron.size(), analiza(patron)};
-    return nuevo.decimales;
+    thread_local std::array<Recuerdo, 64> memoria{};
+    const auto direccion = reinterpret_cast<std::uintptr_t>(patron.data());
+    Recuerdo& r = memoria[(direccion ^ (direccion >> 6)) % memoria.size()];
+    if (r.texto != patron.data() || r.largo != patron.size())
+        r = {patron.data(), patron.size(), analiza(patron)};
+    return r.decimales;
 }
 
 } // namespace
@@ -61,7 +61,9 @@ double idaYVuelta(double valor, std::string_view patron, const Separadores& sepa
         std::isfinite(valor)) {
         const double escala = kPotencias[static_cast<std::size_t>(d.maximos)];
         const double escalado = std::fabs(valor) * escala;
-        const double entero = std::floor(escalado);
+        // Below 1e8 the whole part fits an integer exactly (and truncation is the floor).
+        const double entero =
+            escalado < 1e8 ? static_cast<double>(static_cast<std::int64_t>(escalado)) : 0.0;
         const double fraccion = escalado - entero;
         // Away from a rounding tie the binary and the 15-digit decimal rounding agree; the
         // quotient of two exact integers is then the double nearest to the decimal text.

@@ -99,12 +99,15 @@ double clampToFinite(double value) {
 
 namespace {
 
+// Exact powers of ten: a mantissa of up to 15 digits times or over one of them is one correctly
+// rounded operation.
+constexpr std::array<double, 23> kPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 // The common case without building any text: a short decimal number. Returns nothing when the
 // text needs the general reader (hexadecimal or octal, long mantissas, large exponents).
 std::optional<double> fastRead(std::string_view texto) {
-    constexpr std::array<double, 23> kPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     std::size_t i = 0;
     bool commaSeen = false;
     // Next character after blanks, with the first comma read as a point; '\0' at the end.
@@ -187,9 +190,57 @@ std::optional<double> fastRead(std::string_view texto) {
     return negative ? -value : value;
 }
 
+// The most common text of all, a plain decimal such as "1,50" or " 90": blanks, sign, digits, one
+// decimal separator (the first comma or a point), ended by the text or by a character that
+// cannot continue a number. A blank inside, an exponent or "&" goes on to `fastRead`.
+std::optional<double> plainRead(std::string_view texto) {
+    std::size_t i = 0;
+    const std::size_t n = texto.size();
+    while (i < n && isBlank(texto[i])) // list entries are padded on the left (" 90 grados")
+        ++i;
+    bool negative = false;
+    if (i < n && (texto[i] == '+' || texto[i] == '-')) {
+        negative = texto[i] == '-';
+        ++i;
+    }
+    std::uint64_t mantissa = 0;
+    int significant = 0;
+    int scale = 0;
+    bool digits = false;
+    bool point = false;
+    for (; i < n; ++i) {
+        const char c = texto[i];
+        if (isDigit(c)) {
+            digits = true;
+            if (mantissa != 0 || c != '0') {
+                if (++significant > 15)
+                    return std::nullopt;
+                mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+            }
+            if (point)
+                --scale;
+        } else if ((c == '.' || c == ',') && !point) {
+            point = true;
+        } else if (isBlank(c) || c == 'E' || c == 'e' || c == 'D' || c == 'd' || c == '&') {
+            return std::nullopt;
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return 0.0;
+    if (scale < -22)
+        return std::nullopt;
+    const double m = static_cast<double>(mantissa);
+    const double value = m / kPowers[static_cast<std::size_t>(-scale)];
+    return negative ? -value : value;
+}
+
 } // namespace
 
 double Lee_Numero(std::string_view texto) {
+    if (const std::optional<double> sencillo = plainRead(texto))
+        return *sencillo;
     if (const std::optional<double> rapido = fastRead(texto))
         return *rapido;
     return detail::leeNumeroGeneral(texto);
