@@ -4,7 +4,6 @@
 #include "format/lee_numero.h"
 
 #include <cmath>
-#include <initializer_list>
 #include <utility>
 
 namespace tubrix {
@@ -96,18 +95,18 @@ bool Es_Apoyo_Hormigon(std::int16_t norma, std::int16_t tipo) {
     return norma == 1 ? tipo == 3 : tipo == 2;
 }
 
-std::vector<std::string> Lista_Angulos(std::int16_t norma, std::int16_t tipo) {
-    const auto lista = [](std::initializer_list<std::string_view> textos) {
-        return std::vector<std::string>(textos.begin(), textos.end());
-    };
+ListaTextos Lista_Angulos(std::int16_t norma, std::int16_t tipo) {
+    static constexpr std::array<std::string_view, 3> kCuna = {kAngulo90, kAngulo120, kAngulo180};
+    static constexpr std::array<std::string_view, 1> kHastaClave = {kAngulo180};
+    static constexpr std::array<std::string_view, 3> kGranular = {kAngulo60, kAngulo90, kAngulo120};
     if (tipo < 1 || tipo > 3)
         return {};
     if (Es_Apoyo_Hormigon(norma, tipo))
-        return lista({kAngulo90, kAngulo120, kAngulo180});
+        return kCuna;
     // Granular bedding up to the crown embraces the whole lower half.
     if (norma != 1 && tipo == 3)
-        return lista({kAngulo180});
-    return lista({kAngulo60, kAngulo90, kAngulo120});
+        return kHastaClave;
+    return kGranular;
 }
 
 Resultado<void> Calcula_Pj(Proyecto& p, const CajaTexto& cajaJ) {

@@ -3,6 +3,7 @@
 #include "error.h"
 #include "format/caja_texto.h"
 #include "format/formato.h"
+#include "input/lista_textos.h"
 #include "input/rechazo.h"
 #include "model/proyecto.h"
 
@@ -49,7 +50,7 @@ bool Es_Apoyo_Hormigon(std::int16_t norma, std::int16_t tipo);
 
 // Entries of the angle list of a bedding type under a standard (" 60 grados" ... "180 grados");
 // empty for a type outside 1..3.
-std::vector<std::string> Lista_Angulos(std::int16_t norma, std::int16_t tipo);
+ListaTextos Lista_Angulos(std::int16_t norma, std::int16_t tipo);
 
 // Input controls as the close reads them.
 struct EntradaDatosApoyo {
@@ -69,7 +70,7 @@ struct VistaDatosApoyo {
     bool tipo2Habilitado = true;
     bool subtiposVisibles = false;        // UNE only
     std::int16_t subtipoSeleccionado = 0; // 1 a), 2 b), 0 none
-    std::vector<std::string> angulos;
+    ListaTextos angulos;
     int anguloSeleccionado = -1;
     bool pideJ = false; // J caption and box visible
     std::string textoPj;

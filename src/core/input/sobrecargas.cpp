@@ -4,7 +4,6 @@
 #include "format/lee_numero.h"
 
 #include <cmath>
-#include <initializer_list>
 #include <utility>
 
 namespace tubrix {
@@ -59,10 +58,6 @@ std::int16_t redondeaPar(double valor) {
 
 bool posicionEn(int posicion, std::size_t entradas) {
     return posicion >= 0 && static_cast<std::size_t>(posicion) < entradas;
-}
-
-std::vector<std::string> lista(std::initializer_list<std::string_view> textos) {
-    return {textos.begin(), textos.end()};
 }
 
 struct FalloHe {
@@ -124,11 +119,14 @@ std::span<const VehiculoTrafico> Tabla_Vehiculos() {
     return kVehiculos;
 }
 
-std::vector<std::string> Lista_Vehiculos() {
-    std::vector<std::string> textos{std::string(kSinTraficoTexto)};
-    for (const VehiculoTrafico& v : kVehiculos)
-        textos.emplace_back(v.nombre);
-    return textos;
+ListaTextos Lista_Vehiculos() {
+    static constexpr auto kLista = [] {
+        std::array<std::string_view, kVehiculos.size() + 1> textos{kSinTraficoTexto};
+        for (std::size_t i = 0; i < kVehiculos.size(); ++i)
+            textos[i + 1] = kVehiculos[i].nombre;
+        return textos;
+    }();
+    return kLista;
 }
 
 std::string_view Clase_Vehiculo(std::int16_t tipoVehiculo) {
@@ -147,21 +145,26 @@ std::string_view Clase_Vehiculo(std::int16_t tipoVehiculo) {
     }
 }
 
-std::vector<std::string> Lista_Coeficientes_Impacto(std::int16_t tipoVehiculo,
-                                                    std::int16_t tipoFirme) {
+ListaTextos Lista_Coeficientes_Impacto(std::int16_t tipoVehiculo, std::int16_t tipoFirme) {
+    static constexpr std::array<std::string_view, 8> kLigeroIrregular = {
+        "1,50", "1,55", "1,60", "1,65", "1,70", "1,75", "1,80", "1,85"};
+    static constexpr std::array<std::string_view, 1> kLigero = {"1,50"};
+    static constexpr std::array<std::string_view, 8> kMedioIrregular = {
+        "1,40", "1,45", "1,50", "1,55", "1,60", "1,65", "1,70", "1,75"};
+    static constexpr std::array<std::string_view, 1> kMedio = {"1,4"};
+    static constexpr std::array<std::string_view, 7> kPesadoIrregular = {
+        "1,20", "1,25", "1,30", "1,35", "1,40", "1,45", "1,50"};
+    static constexpr std::array<std::string_view, 1> kPesado = {"1,20"};
     const bool irregular = tipoFirme == kFirmeIrregular;
     switch (tipoVehiculo) {
     case 1:
-        return irregular ? lista({"1,50", "1,55", "1,60", "1,65", "1,70", "1,75", "1,80", "1,85"})
-                         : lista({"1,50"});
+        return irregular ? ListaTextos(kLigeroIrregular) : ListaTextos(kLigero);
     case 2:
     case 3:
     case 4:
-        return irregular ? lista({"1,40", "1,45", "1,50", "1,55", "1,60", "1,65", "1,70", "1,75"})
-                         : lista({"1,4"});
+        return irregular ? ListaTextos(kMedioIrregular) : ListaTextos(kMedio);
     case 5:
-        return irregular ? lista({"1,20", "1,25", "1,30", "1,35", "1,40", "1,45", "1,50"})
-                         : lista({"1,20"});
+        return irregular ? ListaTextos(kPesadoIrregular) : ListaTextos(kPesado);
     default:
         return {};
     }
@@ -253,7 +256,7 @@ void Elige_Vehiculo(Proyecto& p, VistaSobrecargas& vista, int posicion) {
         Elige_Firme(p, vista, p.Tipo_Firme == kFirmeIrregular ? kFirmeIrregular : kFirmeNormal);
     } else {
         vista.marcosHabilitados = false;
-        vista.coeficientes.clear();
+        vista.coeficientes = {};
         vista.coeficienteSeleccionado = -1;
     }
     Elige_Coeficiente_Impacto(p, vista, vista.coeficienteSeleccionado);

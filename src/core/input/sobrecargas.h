@@ -3,6 +3,7 @@
 #include "error.h"
 #include "format/caja_texto.h"
 #include "format/formato.h"
+#include "input/lista_textos.h"
 #include "input/rechazo.h"
 #include "model/indices.h"
 #include "model/proyecto.h"
@@ -47,13 +48,12 @@ struct VehiculoTrafico {
 // Rows 1..5 of the traffic table (LT 12, HT 26, HT 30, HT 39, HT 60).
 std::span<const VehiculoTrafico> Tabla_Vehiculos();
 // Entries of the vehicle list: "Sin tráfico" then the vehicles.
-std::vector<std::string> Lista_Vehiculos();
+ListaTextos Lista_Vehiculos();
 // Class of traffic by vehicle number: "" for none, "Ligero", "Medio" (2..4), "Pesado".
 std::string_view Clase_Vehiculo(std::int16_t tipoVehiculo);
 // Impact factors offered for a vehicle and a pavement surface (1 normal, 2 irregular), as
 // texts with a decimal comma; empty without traffic.
-std::vector<std::string> Lista_Coeficientes_Impacto(std::int16_t tipoVehiculo,
-                                                    std::int16_t tipoFirme);
+ListaTextos Lista_Coeficientes_Impacto(std::int16_t tipoVehiculo, std::int16_t tipoFirme);
 
 // A pavement material with the guidance range of its compression modulus, N/mm2.
 struct MaterialFirme {
@@ -91,7 +91,7 @@ struct VistaSobrecargas {
     Separadores separadores;
     std::string cajaNorma;
     bool heVisible = false; // the He frame, caption, value and unit: UNE only
-    std::vector<std::string> vehiculos;
+    ListaTextos vehiculos;
     int vehiculoSeleccionado = -1;
     std::string clase; // shown after "Tráfico: "
     std::string textoPc;
@@ -101,7 +101,7 @@ struct VistaSobrecargas {
     std::string textoH;                 // H_Total
     bool marcosHabilitados = false;     // impact factor and He frames: only with traffic
     std::int16_t firmeSeleccionado = 0; // 1 normal, 2 irregular, 0 none
-    std::vector<std::string> coeficientes;
+    ListaTextos coeficientes;
     int coeficienteSeleccionado = -1;
     bool zonaPavimentada = false;  // "Si" selected, else "No"
     bool capasHabilitadas = false; // layer boxes, material lists and ranges

@@ -177,8 +177,8 @@ void Datos_Apoyo::refresca() {
     {
         const QSignalBlocker bloqueo(m_angulo);
         QStringList angulos;
-        for (const std::string& angulo : m_vista.angulos)
-            angulos << QString::fromStdString(angulo);
+        for (const std::string_view angulo : m_vista.angulos)
+            angulos << qs(angulo);
         QStringList actuales;
         for (int i = 0; i < m_angulo->count(); ++i)
             actuales << m_angulo->itemText(i);

@@ -48,15 +48,15 @@ QLabel* cabecera(const QString& texto, QWidget* parent) {
 }
 
 // Fills a list with `entradas` unless it already holds them, and selects `posicion`.
-void llenaLista(QComboBox* combo, const std::vector<std::string>& entradas, int posicion) {
+void llenaLista(QComboBox* combo, ListaTextos entradas, int posicion) {
     const QSignalBlocker bloqueo(combo);
     bool iguales = combo->count() == static_cast<int>(entradas.size());
     for (int i = 0; iguales && i < combo->count(); ++i)
-        iguales = combo->itemText(i).toStdString() == entradas[static_cast<std::size_t>(i)];
+        iguales = combo->itemText(i) == qs(entradas[static_cast<std::size_t>(i)]);
     if (!iguales) {
         combo->clear();
-        for (const std::string& entrada : entradas)
-            combo->addItem(QString::fromStdString(entrada));
+        for (const std::string_view entrada : entradas)
+            combo->addItem(qs(entrada));
     }
     combo->setCurrentIndex(posicion);
 }
