@@ -21,15 +21,17 @@ constexpr std::string_view kPatronAltura = "#,##0.0##";
 constexpr std::string_view kPatronAngulo = "##0.0##";
 
 // "ß" is the sign the screen uses for the slope angle.
-const std::string kPreguntaAngulo = "Ángulo \u00DF de inclinación de las paredes de la zanja (º)";
-const std::string kNotaAngulo =
+constexpr std::string_view kPreguntaAngulo =
+    "Ángulo \u00DF de inclinación de las paredes de la zanja (º)";
+constexpr std::string_view kNotaAngulo =
     "(º) El ángulo \u00DF de inclinación de las paredes de la zanja en grados sexagesimales.";
-const std::string kPreguntaH =
+constexpr std::string_view kPreguntaH =
     "Altura H del recubrimiento por encima de la generatriz superior (m)";
-const std::string kPreguntaH1 =
+constexpr std::string_view kPreguntaH1 =
     "Altura H1 del recubrimiento por encima de la generatriz superior (m)";
-const std::string kPreguntaH2 = "Altura H2 del recubrimiento del terraplén (m)";
-const std::string kPreguntaB = "Anchura B de la zanja al nivel de la generatriz superior (m)";
+constexpr std::string_view kPreguntaH2 = "Altura H2 del recubrimiento del terraplén (m)";
+constexpr std::string_view kPreguntaB =
+    "Anchura B de la zanja al nivel de la generatriz superior (m)";
 
 std::string_view textoTipo(std::int16_t tipo) {
     switch (tipo) {
@@ -204,7 +206,8 @@ void Elige_Subtipo(Proyecto& proyecto, VistaDatosZanja& vista, PosicionSubtipo p
     proyecto.Subtipo_Instalacion = tipo == kTipoZanjaTerraplenada
                                        ? std::int16_t{1}
                                        : static_cast<std::int16_t>(static_cast<int>(posicion) + 1);
-    vista.seleccion = textoSeleccion(tipo, proyecto.Subtipo_Instalacion);
+    if (vista.separadores.etiquetas)
+        vista.seleccion = textoSeleccion(tipo, proyecto.Subtipo_Instalacion);
     Pon_Preguntas(proyecto, vista, tipo, proyecto.Subtipo_Instalacion);
     if (tipo == kTipoDosConducciones)
         vista.foco.reset();
@@ -222,10 +225,10 @@ void Pon_Preguntas(const Proyecto& proyecto, VistaDatosZanja& vista, std::int16_
     const auto oculta = [&f](FocoDatosZanja fila) {
         f[fila].visible = false;
         f[fila].cajaVisible = false;
-        f[fila].pregunta.clear();
+        f[fila].pregunta = {};
     };
-    const auto soloEtiqueta = [&f](FocoDatosZanja fila, std::string texto) {
-        f[fila].pregunta = std::move(texto);
+    const auto soloEtiqueta = [&f](FocoDatosZanja fila, std::string_view texto) {
+        f[fila].pregunta = texto;
         f[fila].cajaVisible = false;
     };
 
@@ -261,7 +264,7 @@ void Pon_Preguntas(const Proyecto& proyecto, VistaDatosZanja& vista, std::int16_
         cajas[Caja4] = cajaDe(proyecto.Beta, kPatronAngulo, sep);
         soloEtiqueta(Caja5, kNotaAngulo);
     } else {
-        const std::vector<std::string> lineas = Consejo_Tipo_3(subtipo);
+        const ListaTextos lineas = Consejo_Tipo_3(subtipo);
         for (const FocoDatosZanja fila : kCajasZanja) {
             const auto i = static_cast<std::size_t>(fila);
             if (i < lineas.size())
@@ -276,16 +279,20 @@ std::string textoSeleccion(std::int16_t tipo, std::int16_t subtipo) {
     return std::string(textoTipo(tipo)) + ". " + std::string(textoSubtipo(tipo, subtipo));
 }
 
-std::vector<std::string> Consejo_Tipo_3(std::int16_t subtipo) {
+ListaTextos Consejo_Tipo_3(std::int16_t subtipo) {
+    static constexpr std::array<std::string_view, 3> kSuperpuestas = {
+        "En éste caso deberá realizar los dos cálculos siguientes:",
+        " - la tubería superior se calcula como Tipo 1 (zanja),",
+        " - la tubería inferior como Tipo2 (zanja terraplenada)."};
+    static constexpr std::array<std::string_view, 5> kParalelas = {
+        "En éste caso debe realizar el cálculo de",
+        "la tubería nº1 como Tipo 1, y repetir el cálculo para",
+        "la tubería nº2. En ambos casos el valor de B será el mismo,",
+        "variando sólamente el valor de H. Si ambos diámetros son iguales",
+        "es suficiente realizar un único cálculo."};
     if (subtipo == 2)
-        return {"En éste caso deberá realizar los dos cálculos siguientes:",
-                " - la tubería superior se calcula como Tipo 1 (zanja),",
-                " - la tubería inferior como Tipo2 (zanja terraplenada)."};
-    return {"En éste caso debe realizar el cálculo de",
-            "la tubería nº1 como Tipo 1, y repetir el cálculo para",
-            "la tubería nº2. En ambos casos el valor de B será el mismo,",
-            "variando sólamente el valor de H. Si ambos diámetros son iguales",
-            "es suficiente realizar un único cálculo."};
+        return kSuperpuestas;
+    return kParalelas;
 }
 
 std::optional<Mensaje> Comprueba_Valor_H(double h) {

@@ -2,6 +2,7 @@
 
 #include "format/caja_texto.h"
 #include "format/formato.h"
+#include "input/lista_textos.h"
 #include "input/rechazo.h"
 #include "model/indices.h"
 #include "model/proyecto.h"
@@ -44,9 +45,9 @@ struct BotonSubtipo {
 };
 
 struct FilaDatosZanja {
-    bool visible = true;     // the question label
-    std::string pregunta;    // question, angle note or line of advice
-    bool cajaVisible = true; // the text box of the row
+    bool visible = true;       // the question label
+    std::string_view pregunta; // question, angle note or line of advice (constant texts)
+    bool cajaVisible = true;   // the text box of the row
 };
 
 // The texts of the five boxes, hidden ones included (they keep their values).
@@ -82,7 +83,7 @@ void Pon_Preguntas(const Proyecto& proyecto, VistaDatosZanja& vista, std::int16_
 // The "Selección" label: type caption, ". ", subtype caption.
 std::string textoSeleccion(std::int16_t tipo, std::int16_t subtipo);
 // The advice lines shown for two pipes in one trench (subtype 1 same level, 2 different).
-std::vector<std::string> Consejo_Tipo_3(std::int16_t subtipo);
+ListaTextos Consejo_Tipo_3(std::int16_t subtipo);
 
 // The checks: the message to show when the value is refused, none when it is accepted.
 std::optional<Mensaje> Comprueba_Valor_H(double h);
