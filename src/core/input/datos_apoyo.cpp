@@ -138,8 +138,8 @@ VistaDatosApoyo Abre_Datos_Apoyo(Proyecto& p, const Separadores& separadores) {
     for (std::int16_t tipo = 1; tipo <= 3; ++tipo) {
         const auto descripcion = Describe_Tipo_Apoyo(p.Norma, tipo);
         const auto i = static_cast<std::size_t>(tipo - 1);
-        vista.opciones[i] = std::string(descripcion.opcion);
-        vista.etiquetas[i] = std::string(descripcion.etiqueta);
+        vista.opciones[i] = descripcion.opcion;
+        vista.etiquetas[i] = descripcion.etiqueta;
         vista.dibujos[i] = descripcion.dibujo;
     }
     vista.subtiposVisibles = esUne(p);

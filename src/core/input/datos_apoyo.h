@@ -63,8 +63,8 @@ struct EntradaDatosApoyo {
 struct VistaDatosApoyo {
     Separadores separadores;
     std::string cajaNorma;
-    std::array<std::string, 3> opciones;  // captions of the type options 1..3
-    std::array<std::string, 3> etiquetas; // labels under the drawings
+    std::array<std::string_view, 3> opciones;  // captions of the type options 1..3
+    std::array<std::string_view, 3> etiquetas; // labels under the drawings
     std::array<DibujoApoyo, 3> dibujos{};
     std::int16_t tipoSeleccionado = 0; // 1..3, 0 none
     bool tipo2Habilitado = true;

@@ -156,12 +156,12 @@ void escribeCaja(VistaDatosSuelos2& vista, CajaSuelo caja, double valor) {
 
 } // namespace
 
-std::vector<std::string> Lista_Grupos_Suelo() {
-    return {kListaGrupos.begin(), kListaGrupos.end()};
+ListaTextos Lista_Grupos_Suelo() {
+    return kListaGrupos;
 }
 
-std::vector<std::string> Lista_Compactaciones() {
-    return {kListaCompactaciones.begin(), kListaCompactaciones.end()};
+ListaTextos Lista_Compactaciones() {
+    return kListaCompactaciones;
 }
 
 std::string_view Descripcion_Grupo_Suelo(std::int16_t grupo) {
@@ -190,8 +190,7 @@ VistaDatosSuelos Abre_Datos_Suelos(Proyecto& p) {
     vista.cajaNorma = p.Norma == 1 ? "Norma UNE" : "Norma ATV";
     vista.grupos = Lista_Grupos_Suelo();
     vista.compactaciones = Lista_Compactaciones();
-    for (std::size_t i = 0; i < kDescripciones.size(); ++i)
-        vista.descripciones[i] = std::string(kDescripciones[i]);
+    vista.descripciones = kDescripciones;
     for (const ZonaSuelo zona : kZonasSuelo) {
         vista.entrada.grupo[zona] = -1;
         vista.grupoHabilitado[zona] = true;

@@ -2,6 +2,7 @@
 
 #include "format/caja_texto.h"
 #include "format/formato.h"
+#include "input/lista_textos.h"
 #include "input/rechazo.h"
 #include "model/indices.h"
 #include "model/proyecto.h"
@@ -48,9 +49,9 @@ inline constexpr int kNumeroGruposSuelo = 4;
 inline constexpr int kNumeroCompactaciones = 6;
 
 // Entries of the group lists: "Grupo 1" .. "Grupo 4" (position + 1 is the group).
-std::vector<std::string> Lista_Grupos_Suelo();
+ListaTextos Lista_Grupos_Suelo();
 // Entries of the compaction lists: " 85 %" .. "100 %" (the position is stored as well).
-std::vector<std::string> Lista_Compactaciones();
+ListaTextos Lista_Compactaciones();
 // Description of a group on the first page; empty outside 1..4.
 std::string_view Descripcion_Grupo_Suelo(std::int16_t grupo);
 // Label of a group on the second page ("Grupo 2: Poco cohesivos"); empty outside 1..4.
@@ -77,9 +78,9 @@ struct EntradaDatosSuelos {
 
 struct VistaDatosSuelos {
     std::string cajaNorma;
-    std::vector<std::string> grupos;
-    std::vector<std::string> compactaciones;
-    std::array<std::string, kNumeroGruposSuelo> descripciones;
+    ListaTextos grupos;
+    ListaTextos compactaciones;
+    std::array<std::string_view, kNumeroGruposSuelo> descripciones;
     PorZona<bool> grupoHabilitado;
     PorZonaCompactada<bool> compactacionHabilitada;
     std::optional<AvisoGrupo4> aviso; // raised while the stored choices were restored

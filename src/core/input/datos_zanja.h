@@ -41,7 +41,7 @@ enum class DibujoInstalacion {
 struct BotonSubtipo {
     bool visible = false;
     std::optional<DibujoInstalacion> dibujo;
-    std::string texto;
+    std::string_view texto;
 };
 
 struct FilaDatosZanja {

@@ -81,7 +81,7 @@ void Datos_Apoyo::construye() {
     auto* capaTipo = new QVBoxLayout(marcoTipo);
     m_tipos = new QButtonGroup(this);
     for (std::size_t i = 0; i < m_opcionesTipo.size(); ++i) {
-        auto* opcion = new QRadioButton(QString::fromStdString(m_vista.opciones[i]), marcoTipo);
+        auto* opcion = new QRadioButton(qs(m_vista.opciones[i]), marcoTipo);
         opcion->setObjectName(QStringLiteral("opcionTipo%1").arg(i + 1));
         m_tipos->addButton(opcion, static_cast<int>(i + 1));
         capaTipo->addWidget(opcion);
@@ -123,7 +123,7 @@ void Datos_Apoyo::construye() {
         m_dibujos[i] = new Dibujo(recursoDibujo(m_vista.dibujos[i]), this);
         m_dibujos[i]->setObjectName(QStringLiteral("dibujoTipo%1").arg(i + 1));
         m_dibujos[i]->setMinimumSize(200, 157);
-        m_etiquetas[i] = new QLabel(QString::fromStdString(m_vista.etiquetas[i]), this);
+        m_etiquetas[i] = new QLabel(qs(m_vista.etiquetas[i]), this);
         m_etiquetas[i]->setObjectName(QStringLiteral("etiquetaTipo%1").arg(i + 1));
         m_etiquetas[i]->setAlignment(Qt::AlignHCenter);
         dibujos->addWidget(m_dibujos[i], 0, columna);

@@ -17,11 +17,11 @@
 namespace tubrix::gui {
 namespace {
 
-QComboBox* lista(const std::vector<std::string>& entradas, const QString& nombre, QWidget* parent) {
+QComboBox* lista(ListaTextos entradas, const QString& nombre, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(nombre);
-    for (const std::string& entrada : entradas)
-        combo->addItem(QString::fromStdString(entrada));
+    for (const std::string_view entrada : entradas)
+        combo->addItem(qs(entrada));
     return combo;
 }
 
@@ -75,9 +75,9 @@ void Datos_Suelos::construye() {
     auto* capaMarco = new QGridLayout(marco);
     capaMarco->setColumnStretch(1, 1);
     for (std::size_t i = 0; i < m_vista.descripciones.size(); ++i) {
-        capaMarco->addWidget(new QLabel(QString::fromStdString(m_vista.grupos.at(i)), marco),
-                             static_cast<int>(i), 0, Qt::AlignTop);
-        auto* descripcion = new QLabel(QString::fromStdString(m_vista.descripciones[i]), marco);
+        capaMarco->addWidget(new QLabel(qs(m_vista.grupos[i]), marco), static_cast<int>(i), 0,
+                             Qt::AlignTop);
+        auto* descripcion = new QLabel(qs(m_vista.descripciones[i]), marco);
         descripcion->setObjectName(QStringLiteral("descripcionGrupo%1").arg(i + 1));
         descripcion->setWordWrap(true);
         capaMarco->addWidget(descripcion, static_cast<int>(i), 1);
