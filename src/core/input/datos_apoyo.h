@@ -62,7 +62,7 @@ struct EntradaDatosApoyo {
 // and not in the entrada.
 struct VistaDatosApoyo {
     Separadores separadores;
-    std::string cajaNorma;
+    std::string_view cajaNorma;
     std::array<std::string_view, 3> opciones;  // captions of the type options 1..3
     std::array<std::string_view, 3> etiquetas; // labels under the drawings
     std::array<DibujoApoyo, 3> dibujos{};

@@ -77,7 +77,7 @@ struct EntradaDatosSuelos {
 };
 
 struct VistaDatosSuelos {
-    std::string cajaNorma;
+    std::string_view cajaNorma;
     ListaTextos grupos;
     ListaTextos compactaciones;
     std::array<std::string_view, kNumeroGruposSuelo> descripciones;
@@ -123,7 +123,7 @@ struct EntradaDatosSuelos2 {
 
 struct VistaDatosSuelos2 {
     Separadores separadores;
-    std::string cajaNorma;
+    std::string_view cajaNorma;
     bool rellenoA1Habilitado = false;
     std::int16_t rellenoSeleccionado = 0; // 1..4, 0 none
     bool ensayos = false;                 // "Si" selected, else "No"

@@ -57,8 +57,8 @@ struct EntradaDatosZanja {
 
 struct VistaDatosZanja {
     EntradaDatosZanja entrada;
-    std::string cajaNorma; // "Norma UNE" or "Norma ATV"
-    std::int16_t tipo = 1; // the selected type option, 1..3
+    std::string_view cajaNorma; // "Norma UNE" or "Norma ATV"
+    std::int16_t tipo = 1;      // the selected type option, 1..3
     ArrayIndexado<BotonSubtipo, PosicionSubtipo, kPosicionesSubtipo.size()> subtipos;
     std::string seleccion; // the label after "Selección"
     PorCajaZanja<FilaDatosZanja> filas;

@@ -21,9 +21,9 @@ struct EntradaFreatico {
 
 struct VistaFreatico {
     EntradaFreatico entrada;
-    std::string cajaNorma;     // "Norma UNE" or "Norma ATV"
-    bool hfHabilitada = false; // the "Hf" label and its text box
-    bool focoEnHf = false;     // ticking the box after loading moves the focus to Hf
+    std::string_view cajaNorma; // "Norma UNE" or "Norma ATV"
+    bool hfHabilitada = false;  // the "Hf" label and its text box
+    bool focoEnHf = false;      // ticking the box after loading moves the focus to Hf
     bool cargada = false;
     Separadores separadores = Separadores::espanol();
 };

@@ -21,26 +21,26 @@ struct EntradaSeguridad {
 
 struct VistaSeguridadUNE {
     EntradaSeguridad entrada;
-    std::string cajaNorma = "Norma UNE";
-    std::string coefAplastamiento;     // value label of the crushing factor
-    std::string coefRuptura;           // value label of the rupture factor, "#0.0"
-    bool filaRupturaVisible = true;    // the rupture row exists for pressure pipes only
-    bool excepcionalHabilitada = true; // "Excepcional" and its description
+    std::string_view cajaNorma = "Norma UNE";
+    std::string_view coefAplastamiento; // value label of the crushing factor
+    std::string coefRuptura;            // value label of the rupture factor, "#0.0"
+    bool filaRupturaVisible = true;     // the rupture row exists for pressure pipes only
+    bool excepcionalHabilitada = true;  // "Excepcional" and its description
     Separadores separadores = Separadores::espanol();
 };
 
 struct VistaSeguridadATV {
     EntradaSeguridad entrada;
-    std::string cajaNorma;            // "Norma ATV"
-    std::string textoClaseB;          // caption of the second option
-    std::string coefRotura;           // "2,2", ... or "error" for an unknown group
-    std::string coefEstabilidad;      // "2,5" or "2,0"
-    std::string deformacionAdmisible; // "6 %"
+    std::string_view cajaNorma;            // "Norma ATV"
+    std::string_view textoClaseB;          // caption of the second option
+    std::string_view coefRotura;           // "2,2", ... or "error" for an unknown group
+    std::string_view coefEstabilidad;      // "2,5" or "2,0"
+    std::string_view deformacionAdmisible; // "6 %"
 };
 
 // A safety factor as the screen shows it and as the record stores it.
 struct CoeficienteSeguridad {
-    std::string texto;
+    std::string_view texto;
     double valor = 0;
 };
 

@@ -89,7 +89,7 @@ struct EntradaSobrecargas {
 
 struct VistaSobrecargas {
     Separadores separadores;
-    std::string cajaNorma;
+    std::string_view cajaNorma;
     bool heVisible = false; // the He frame, caption, value and unit: UNE only
     ListaTextos vehiculos;
     int vehiculoSeleccionado = -1;

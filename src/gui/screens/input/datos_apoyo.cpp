@@ -72,7 +72,7 @@ Datos_Apoyo::Datos_Apoyo(Contexto& contexto, QWidget* parent)
 }
 
 void Datos_Apoyo::construye() {
-    cajaNorma()->setText(QString::fromStdString(m_vista.cajaNorma));
+    cajaNorma()->setText(qs(m_vista.cajaNorma));
 
     // Type options on the left, the values they lead to on the right.
     auto* arriba = new QHBoxLayout;

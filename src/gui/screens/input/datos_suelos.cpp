@@ -41,7 +41,7 @@ Datos_Suelos::Datos_Suelos(Contexto& contexto, QWidget* parent)
 }
 
 void Datos_Suelos::construye() {
-    cajaNorma()->setText(QString::fromStdString(m_vista.cajaNorma));
+    cajaNorma()->setText(qs(m_vista.cajaNorma));
 
     auto* arriba = new QHBoxLayout;
     auto* rejilla = new QGridLayout;

@@ -77,7 +77,7 @@ QLineEdit* Datos_Suelos_2::nuevaCaja(CajaSuelo caja, QWidget* parent) {
 }
 
 void Datos_Suelos_2::construye() {
-    cajaNorma()->setText(QString::fromStdString(m_vista.cajaNorma));
+    cajaNorma()->setText(qs(m_vista.cajaNorma));
 
     auto* pregunta = new QHBoxLayout;
     pregunta->addWidget(texto(qs(kPreguntaEnsayos), this), 1);

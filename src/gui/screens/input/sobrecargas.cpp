@@ -87,7 +87,7 @@ Sobrecargas::Sobrecargas(Contexto& contexto, QWidget* parent)
 }
 
 void Sobrecargas::construye() {
-    cajaNorma()->setText(QString::fromStdString(m_vista.cajaNorma));
+    cajaNorma()->setText(qs(m_vista.cajaNorma));
 
     auto* titulo = new QLabel(QStringLiteral("<b>%1</b>").arg(qs(kCabeceraSobrecargas)), this);
     titulo->setObjectName(QStringLiteral("cabeceraSobrecargas"));
