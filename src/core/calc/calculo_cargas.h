@@ -21,12 +21,12 @@ struct EntradaCalculoCargas {
 
 // What the screen shows besides the plain fields of the record.
 struct VistaCalculoCargas {
-    std::string textoInstalacion;     // "Tipo 1: En zanja o bajo terraplén", ...
-    std::string textoTrafico;         // "Sin tráfico", "LT 12: Tráfico ligero", ...
-    bool cnHabilitado = false;        // Cn90 and Cn captions and values enabled
-    bool hayCargasSuperficie = false; // check box "Hay cargas de superficie"
-    bool p0Habilitado = false;        // the P0 box
-    bool muestraXo = false;           // Xo and Xoc labels filled (empty otherwise)
+    std::string_view textoInstalacion; // "Tipo 1: En zanja o bajo terraplén", ...
+    std::string_view textoTrafico;     // "Sin tráfico", "LT 12: Tráfico ligero", ...
+    bool cnHabilitado = false;         // Cn90 and Cn captions and values enabled
+    bool hayCargasSuperficie = false;  // check box "Hay cargas de superficie"
+    bool p0Habilitado = false;         // the P0 box
+    bool muestraXo = false;            // Xo and Xoc labels filled (empty otherwise)
     EntradaCalculoCargas entrada;
 };
 

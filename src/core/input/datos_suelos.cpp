@@ -337,7 +337,7 @@ VistaDatosSuelos2 Abre_Datos_Suelos_2(Proyecto& p, const Separadores& separadore
     if (!Texto_Condicion_Relleno(p.Condicion_Relleno).empty())
         Elige_Condicion_Relleno(p, vista, p.Condicion_Relleno);
     Elige_Ensayos(p, vista, p.Opcion_Suelo_3 != kNo);
-    vista.etiquetaGrupoZona2 = std::string(Etiqueta_Grupo_Suelo(p.Grupo_Suelo_2));
+    vista.etiquetaGrupoZona2 = Etiqueta_Grupo_Suelo(p.Grupo_Suelo_2);
     return vista;
 }
 

@@ -129,7 +129,7 @@ struct VistaDatosSuelos2 {
     bool ensayos = false;                 // "Si" selected, else "No"
     bool notaVisible = true;
     bool cajasHabilitadas = false;
-    std::string etiquetaGrupoZona2; // beside the earth pressure coefficients
+    std::string_view etiquetaGrupoZona2; // beside the earth pressure coefficients
     EntradaDatosSuelos2 entrada;
 };
 

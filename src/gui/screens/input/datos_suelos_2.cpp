@@ -227,7 +227,7 @@ void Datos_Suelos_2::refrescaOpciones() {
         }
     }
     m_opcionesRelleno[0]->setEnabled(m_vista.rellenoA1Habilitado);
-    m_grupoZona2->setText(QString::fromStdString(m_vista.etiquetaGrupoZona2));
+    m_grupoZona2->setText(qs(m_vista.etiquetaGrupoZona2));
 }
 
 void Datos_Suelos_2::escribeCaja(CajaSuelo caja) {
