@@ -19,10 +19,18 @@ void ordenaCatalogo(DatosCatalogo& datos) {
 
 Catalogo::Catalogo(DatosCatalogo datos) : m_datos(std::move(datos)) {
     ordenaCatalogo(m_datos);
-    m_tubosPorId.resize(m_datos.tubos.size());
-    for (std::size_t i = 0; i < m_tubosPorId.size(); ++i)
-        m_tubosPorId[i] = i;
-    std::ranges::sort(m_tubosPorId, {}, [this](std::size_t i) { return m_datos.tubos[i].id; });
+    // Pipe codes are small positive numbers (16 bits): a direct index from code to row. Codes
+    // are unique in the catalogue; a repeated one would find its first row.
+    for (std::size_t i = 0; i < m_datos.tubos.size(); ++i) {
+        const std::int16_t id = m_datos.tubos[i].id;
+        if (id < 0)
+            continue;
+        const auto codigo = static_cast<std::size_t>(id);
+        if (m_tubosPorId.size() <= codigo)
+            m_tubosPorId.resize(codigo + 1, -1);
+        if (m_tubosPorId[codigo] < 0)
+            m_tubosPorId[codigo] = static_cast<std::int32_t>(i);
+    }
     // Group g lists the codes g*100+1 .. g*100+100 (so g*100+100 belongs to g, not to g+1).
     for (const Subclase& s : m_datos.subclases) {
         if (!s.mostrar || s.codigo < 1)
@@ -71,11 +79,10 @@ const Subclase* Catalogo::buscaSubclase(std::int16_t codigo) const {
 }
 
 const TuboNormalizado* Catalogo::Busca_Tubo(std::int16_t codigo) const {
-    const auto it = std::ranges::lower_bound(m_tubosPorId, codigo, {},
-                                             [this](std::size_t i) { return m_datos.tubos[i].id; });
-    if (it == m_tubosPorId.end() || m_datos.tubos[*it].id != codigo)
+    if (codigo < 0 || static_cast<std::size_t>(codigo) >= m_tubosPorId.size())
         return nullptr;
-    return &m_datos.tubos[*it];
+    const std::int32_t posicion = m_tubosPorId[static_cast<std::size_t>(codigo)];
+    return posicion < 0 ? nullptr : &m_datos.tubos[static_cast<std::size_t>(posicion)];
 }
 
 } // namespace tubrix

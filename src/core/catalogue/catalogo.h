@@ -109,7 +109,7 @@ public:
 
 private:
     DatosCatalogo m_datos;
-    std::vector<std::size_t> m_tubosPorId; // positions in m_datos.tubos, by pipe code
+    std::vector<std::int32_t> m_tubosPorId; // row in m_datos.tubos by pipe code, -1 for none
     std::vector<std::vector<EntradaSubclase>> m_subclasesPorGrupo; // by group code
 };
 

@@ -155,11 +155,12 @@ std::string_view textoNorma(std::int16_t norma) {
 }
 
 Resultado<FichaTubo> buscaFichaTubo(const Proyecto& proyecto, const Catalogo& catalogo) {
-    if (auto falta = rechazoPorFalta(proyecto, catalogo))
-        return falla(CodigoError::CatalogoDanado, falta->mensaje.texto);
-    return FichaTubo{catalogo.buscaGrupo(proyecto.Codigo_Material),
-                     catalogo.buscaSubclase(proyecto.Codigo_Submaterial),
-                     catalogo.Busca_Tubo(proyecto.Codigo_Diametro)};
+    const FichaTubo ficha{catalogo.buscaGrupo(proyecto.Codigo_Material),
+                          catalogo.buscaSubclase(proyecto.Codigo_Submaterial),
+                          catalogo.Busca_Tubo(proyecto.Codigo_Diametro)};
+    if (ficha.grupo && ficha.subclase && ficha.tubo)
+        return ficha;
+    return falla(CodigoError::CatalogoDanado, rechazoPorFalta(proyecto, catalogo)->mensaje.texto);
 }
 
 VistaDatosTubos Abre_Datos_Tubos(Proyecto& proyecto, const Catalogo& catalogo,
@@ -331,15 +332,16 @@ void Elige_Diametro(Proyecto& proyecto, const Catalogo& catalogo, VistaDatosTubo
 
 std::optional<Rechazo> Cierra_Datos_Tubos(Proyecto& proyecto, const Catalogo& catalogo,
                                           Boton boton) {
-    if (auto falta = rechazoPorFalta(proyecto, catalogo)) {
+    const auto ficha = buscaFichaTubo(proyecto, catalogo);
+    if (!ficha) {
         // Going back needs no pipe data; going on without them would compute nonsense.
         if (boton == Boton::Atras) {
             proyecto.Codigo_Navegacion = kNavegacionAtras;
             return std::nullopt;
         }
-        return falta;
+        return rechazoPorFalta(proyecto, catalogo);
     }
-    guardaDatosTubo(proyecto, *buscaFichaTubo(proyecto, catalogo));
+    guardaDatosTubo(proyecto, *ficha);
 
     if (boton == Boton::Atras) {
         proyecto.Codigo_Navegacion = kNavegacionAtras;

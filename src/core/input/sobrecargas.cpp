@@ -113,6 +113,21 @@ Resultado<void> recalculaHe(Proyecto& p, VistaSobrecargas& vista) {
     return resultado;
 }
 
+// Selects a pavement material of the list and stores its code and guidance range.
+void ponMaterial(Proyecto& p, VistaSobrecargas& vista, Capa capa, int posicion) {
+    if (!posicionEn(posicion, kMateriales.size()))
+        return;
+    const MaterialFirme& material = kMateriales[static_cast<std::size_t>(posicion)];
+    const auto codigo = static_cast<std::int16_t>(posicion + 1);
+    (capa == Capa::Superior ? p.Material_Capa_Superior : p.Material_Capa_Inferior) = codigo;
+    vista.materialSeleccionado[capa] = posicion;
+    p.Modulo_Min[capa] = material.moduloMinimo;
+    p.Modulo_Max[capa] = material.moduloMaximo;
+    // The range only guides the user; the modulus box keeps what was typed.
+    vista.textoRango[capa] =
+        Texto_Rango_Modulo(material.moduloMinimo, material.moduloMaximo, vista.separadores);
+}
+
 } // namespace
 
 std::span<const VehiculoTrafico> Tabla_Vehiculos() {
@@ -175,6 +190,8 @@ std::span<const MaterialFirme> Materiales_Firme() {
 }
 
 std::string Texto_Rango_Modulo(double minimo, double maximo, const Separadores& separadores) {
+    if (!separadores.etiquetas)
+        return {};
     const std::string desde = formateaEtiqueta(minimo, "##,##0", separadores);
     if (minimo == maximo)
         return desde;
@@ -217,10 +234,12 @@ void Pon_Valores_Iniciales(Proyecto& p, VistaSobrecargas& vista) {
     const auto posicionMaterial = [](std::int16_t material) {
         return material < 1 ? 0 : material - 1;
     };
-    // A refusal here leaves He as it was; the next arrow reports it.
-    (void)Elige_Material(p, vista, Capa::Superior, posicionMaterial(p.Material_Capa_Superior));
-    (void)Elige_Material(p, vista, Capa::Inferior, posicionMaterial(p.Material_Capa_Inferior));
-    muestraHe(p, vista);
+    ponMaterial(p, vista, Capa::Superior, posicionMaterial(p.Material_Capa_Superior));
+    ponMaterial(p, vista, Capa::Inferior, posicionMaterial(p.Material_Capa_Inferior));
+    // He does not depend on the materials, only on the four boxes: one calculation after both
+    // lists are set gives what choosing each of them would. A refusal here leaves He as it was;
+    // the next arrow reports it.
+    (void)recalculaHe(p, vista);
     vista.textoH = formateaEtiqueta(p.H_Total, kPatronAltura, s);
 }
 
@@ -292,15 +311,7 @@ void Elige_Zona_Pavimentada(Proyecto& p, VistaSobrecargas& vista, bool si) {
 Resultado<void> Elige_Material(Proyecto& p, VistaSobrecargas& vista, Capa capa, int posicion) {
     if (!posicionEn(posicion, kMateriales.size()))
         return {};
-    const MaterialFirme& material = kMateriales[static_cast<std::size_t>(posicion)];
-    const auto codigo = static_cast<std::int16_t>(posicion + 1);
-    (capa == Capa::Superior ? p.Material_Capa_Superior : p.Material_Capa_Inferior) = codigo;
-    vista.materialSeleccionado[capa] = posicion;
-    p.Modulo_Min[capa] = material.moduloMinimo;
-    p.Modulo_Max[capa] = material.moduloMaximo;
-    // The range only guides the user; the modulus box keeps what was typed.
-    vista.textoRango[capa] =
-        Texto_Rango_Modulo(material.moduloMinimo, material.moduloMaximo, vista.separadores);
+    ponMaterial(p, vista, capa, posicion);
     return recalculaHe(p, vista);
 }
 

@@ -63,7 +63,8 @@ struct MaterialFirme {
 };
 // The material list; position + 1 is the stored code.
 std::span<const MaterialFirme> Materiales_Firme();
-// "min - max" with "##,##0", or the single value when both are equal.
+// "min - max" with "##,##0", or the single value when both are equal (nothing when the screen
+// is not shown).
 std::string Texto_Rango_Modulo(double minimo, double maximo, const Separadores& separadores);
 
 // Controls of the screen that a rule can put the focus on.
