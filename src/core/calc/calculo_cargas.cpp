@@ -75,11 +75,12 @@ Resultado<CargaTierras> coeficientesZanja(const Proyecto& p, double h, const cha
         const auto x = exponenteSilo(p, h, nombreAltura);
         if (!x)
             return tl::unexpected(x.error());
-        c.Cz90 = (1 - std::exp(-*x)) / *x;
+        const double decaimiento = std::exp(-*x);
+        c.Cz90 = (1 - decaimiento) / *x;
         c.Cz = 1 - (1 - c.Cz90) * p.Beta / 90;
-        c.Cn90 = std::exp(-*x);
+        c.Cn90 = decaimiento;
         c.Cn = 1 - (p.Beta / 90) * (1 - c.Cn90);
-        c.Xo = std::exp(-*x);
+        c.Xo = decaimiento;
         c.Xoc = 1 - (p.Beta / 90) * (1 - c.Xo);
     }
     return c;
