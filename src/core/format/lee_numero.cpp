@@ -105,6 +105,39 @@ constexpr std::array<double, 23> kPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  
                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
+// The digits of a decimal read so far, up to 15 significant ones held exactly.
+struct Mantissa {
+    std::uint64_t value = 0;
+    int significant = 0;
+    int scale = 0; // decimal exponent to apply to the value
+    bool digits = false;
+    bool point = false;
+
+    // Takes one digit; false when the number needs more than 15 significant digits.
+    bool addDigit(char c) {
+        digits = true;
+        if (value != 0 || c != '0') {
+            if (++significant > 15)
+                return false;
+            value = value * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+        if (point)
+            --scale;
+        return true;
+    }
+
+    // The nearest double: both operands are exact, so one correctly rounded operation gives it.
+    // Nothing when the scale lies beyond the exact powers of ten.
+    std::optional<double> toDouble(bool negative) const {
+        if (scale < -22 || scale > 22)
+            return std::nullopt;
+        const double m = static_cast<double>(value);
+        const double result = scale < 0 ? m / kPowers[static_cast<std::size_t>(-scale)]
+                                        : m * kPowers[static_cast<std::size_t>(scale)];
+        return negative ? -result : result;
+    }
+};
+
 // The common case without building any text: a short decimal number. Returns nothing when the
 // text needs the general reader (hexadecimal or octal, long mantissas, large exponents).
 std::optional<double> fastRead(std::string_view texto) {
@@ -132,28 +165,18 @@ std::optional<double> fastRead(std::string_view texto) {
         ++i;
         c = next();
     }
-    std::uint64_t mantissa = 0;
-    int significant = 0;
-    int scale = 0; // decimal exponent to apply to the mantissa
-    bool digits = false;
-    bool point = false;
+    Mantissa m;
     for (;; ++i, c = next()) {
         if (isDigit(c)) {
-            digits = true;
-            if (mantissa != 0 || c != '0') {
-                if (++significant > 15)
-                    return std::nullopt;
-                mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-            }
-            if (point)
-                --scale;
-        } else if (c == '.' && !point) {
-            point = true;
+            if (!m.addDigit(c))
+                return std::nullopt;
+        } else if (c == '.' && !m.point) {
+            m.point = true;
         } else {
             break;
         }
     }
-    if (!digits)
+    if (!m.digits)
         return 0.0;
     if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
         const std::size_t atExponent = i;
@@ -175,19 +198,13 @@ std::optional<double> fastRead(std::string_view texto) {
             exponent = exponent * 10 + (e - '0');
         }
         if (exponentDigits)
-            scale += minus ? -exponent : exponent;
+            m.scale += minus ? -exponent : exponent;
         else {
             i = atExponent;
             commaSeen = commaBefore;
         }
     }
-    if (scale < -22 || scale > 22)
-        return std::nullopt;
-    // Both operands are exact, so one correctly rounded operation gives the nearest double.
-    const double m = static_cast<double>(mantissa);
-    const double value = scale < 0 ? m / kPowers[static_cast<std::size_t>(-scale)]
-                                   : m * kPowers[static_cast<std::size_t>(scale)];
-    return negative ? -value : value;
+    return m.toDouble(negative);
 }
 
 // The most common text of all, a plain decimal such as "1,50" or " 90": blanks, sign, digits, one
@@ -203,37 +220,23 @@ std::optional<double> plainRead(std::string_view texto) {
         negative = texto[i] == '-';
         ++i;
     }
-    std::uint64_t mantissa = 0;
-    int significant = 0;
-    int scale = 0;
-    bool digits = false;
-    bool point = false;
+    Mantissa m;
     for (; i < n; ++i) {
         const char c = texto[i];
         if (isDigit(c)) {
-            digits = true;
-            if (mantissa != 0 || c != '0') {
-                if (++significant > 15)
-                    return std::nullopt;
-                mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-            }
-            if (point)
-                --scale;
-        } else if ((c == '.' || c == ',') && !point) {
-            point = true;
+            if (!m.addDigit(c))
+                return std::nullopt;
+        } else if ((c == '.' || c == ',') && !m.point) {
+            m.point = true;
         } else if (isBlank(c) || c == 'E' || c == 'e' || c == 'D' || c == 'd' || c == '&') {
             return std::nullopt;
         } else {
             break;
         }
     }
-    if (!digits)
+    if (!m.digits)
         return 0.0;
-    if (scale < -22)
-        return std::nullopt;
-    const double m = static_cast<double>(mantissa);
-    const double value = m / kPowers[static_cast<std::size_t>(-scale)];
-    return negative ? -value : value;
+    return m.toDouble(negative);
 }
 
 } // namespace
