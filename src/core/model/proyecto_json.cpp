@@ -56,7 +56,10 @@ Resultado<void> desdeJson(Proyecto& proyecto, const json& objeto, std::string_vi
                      "El fichero \"" + std::string(origen) +
                          "\" no es un proyecto válido: debe contener un objeto JSON.");
     Proyecto nuevo = proyecto;
-    for (const auto& [nombre, v] : objeto.items()) {
+    for (const auto& elemento : objeto.items()) {
+        // Named references, not structured bindings: older compilers cannot capture those.
+        const std::string& nombre = elemento.key();
+        const json& v = elemento.value();
         const Campo* campo = nullptr;
         for (const Campo& c : camposPersistidos())
             if (c.nombre == nombre)
