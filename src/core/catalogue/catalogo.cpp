@@ -59,8 +59,8 @@ const std::vector<EntradaSubclase>& Catalogo::listaSubclases(std::int16_t grupo)
 
 std::vector<EntradaTubo> Catalogo::listaTubos(std::int16_t subclase) const {
     // The pipes are kept in primary-key order, so a sub-class's pipes lie together.
-    const auto desde = std::ranges::lower_bound(m_datos.tubos, subclase, {},
-                                                &TuboNormalizado::material);
+    const auto desde =
+        std::ranges::lower_bound(m_datos.tubos, subclase, {}, &TuboNormalizado::material);
     const auto hasta = std::ranges::upper_bound(desde, m_datos.tubos.end(), subclase, {},
                                                 &TuboNormalizado::material);
     std::vector<EntradaTubo> lista;

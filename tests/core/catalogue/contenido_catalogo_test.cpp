@@ -10,7 +10,9 @@
 namespace tubrix {
 namespace {
 
-const Catalogo& catalogo() { return test::catalogoDelPrograma(); }
+const Catalogo& catalogo() {
+    return test::catalogoDelPrograma();
+}
 
 TEST(ContenidoCatalogo, TwelveGroupsWithTheirNames) {
     const std::map<int, std::string> nombres = {
