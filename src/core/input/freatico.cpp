@@ -95,7 +95,7 @@ std::optional<Rechazo> Cierra_Freatico(Proyecto& proyecto, const EntradaFreatico
     std::optional<std::string> textoCorregido;
     if (nivelProfundo(p) && hfDespreciable && hfDespreciable(preguntaHfDespreciable())) {
         p.Hw = 0;
-        textoCorregido = "0";
+        textoCorregido.emplace("0");
     }
 
     if (boton == Boton::Siguiente) {
