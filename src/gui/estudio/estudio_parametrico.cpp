@@ -1,6 +1,7 @@
 #include "estudio/estudio_parametrico.h"
 
 #include "chain/tablas_estudio.h"
+#include "estudio/fila_botones.h"
 #include "format/formato.h"
 #include "format/lee_numero.h"
 #include "ui/mensajes.h"
@@ -434,20 +435,11 @@ void EstudioParametrico::construye() {
     m_limites->setTextInteractionFlags(Qt::TextSelectableByMouse);
     raiz->addWidget(m_limites);
 
-    auto* botones = new QHBoxLayout;
-    m_exportarCsv = new QPushButton(QStringLiteral("Exportar CSV"), this);
-    m_exportarCsv->setObjectName(QStringLiteral("ExportarCsv"));
-    m_exportarPng = new QPushButton(QStringLiteral("Exportar PNG"), this);
-    m_exportarPng->setObjectName(QStringLiteral("ExportarPng"));
-    auto* cerrar = new QPushButton(QStringLiteral("Cerrar"), this);
-    cerrar->setObjectName(QStringLiteral("Cerrar"));
-    for (QPushButton* boton : {m_exportarCsv, m_exportarPng, cerrar})
-        boton->setAutoDefault(false);
-    botones->addWidget(m_exportarCsv);
-    botones->addWidget(m_exportarPng);
-    botones->addStretch(1);
-    botones->addWidget(cerrar);
-    raiz->addLayout(botones);
+    m_exportarCsv =
+        botonEstudio(QStringLiteral("Exportar CSV"), QStringLiteral("ExportarCsv"), this);
+    m_exportarPng =
+        botonEstudio(QStringLiteral("Exportar PNG"), QStringLiteral("ExportarPng"), this);
+    raiz->addLayout(filaBotonesEstudio(this, {m_exportarCsv, m_exportarPng}));
 
     connect(m_parametro, &QComboBox::currentIndexChanged, this, [this] {
         ponValoresPorDefecto();
@@ -456,7 +448,6 @@ void EstudioParametrico::construye() {
     connect(m_calcular, &QPushButton::clicked, this, [this] { calcula(); });
     connect(m_exportarCsv, &QPushButton::clicked, this, [this] { exportaCsv(); });
     connect(m_exportarPng, &QPushButton::clicked, this, [this] { exportaPng(); });
-    connect(cerrar, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 Parametro EstudioParametrico::elegido() const {

@@ -1,6 +1,7 @@
 #include "estudio/seleccion_tubos.h"
 
 #include "chain/tablas_estudio.h"
+#include "estudio/fila_botones.h"
 #include "format/formato.h"
 #include "ui/dialogos_fichero.h"
 #include "ui/mensajes.h"
@@ -313,28 +314,16 @@ void SeleccionTubos::construye() {
     m_estado->setWordWrap(true);
     raiz->addWidget(m_estado);
 
-    auto* botones = new QHBoxLayout;
-    m_usar = new QPushButton(QStringLiteral("Usar este tubo"), this);
-    m_usar->setObjectName(QStringLiteral("UsarTubo"));
-    m_exportar = new QPushButton(QStringLiteral("Exportar CSV"), this);
-    m_exportar->setObjectName(QStringLiteral("ExportarCsv"));
-    auto* cerrar = new QPushButton(QStringLiteral("Cerrar"), this);
-    cerrar->setObjectName(QStringLiteral("Cerrar"));
-    // Enter in the table must not pick a pipe by accident.
-    for (QPushButton* boton : {m_usar, m_exportar, cerrar})
-        boton->setAutoDefault(false);
-    botones->addWidget(m_usar);
-    botones->addWidget(m_exportar);
-    botones->addStretch(1);
-    botones->addWidget(cerrar);
-    raiz->addLayout(botones);
+    // Not default buttons: Enter in the table must not pick a pipe by accident.
+    m_usar = botonEstudio(QStringLiteral("Usar este tubo"), QStringLiteral("UsarTubo"), this);
+    m_exportar = botonEstudio(QStringLiteral("Exportar CSV"), QStringLiteral("ExportarCsv"), this);
+    raiz->addLayout(filaBotonesEstudio(this, {m_usar, m_exportar}));
 
     connect(m_tabla->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { actualizaUsar(); });
     connect(m_orden, &QAbstractItemModel::modelReset, this, [this] { actualizaUsar(); });
     connect(m_usar, &QPushButton::clicked, this, [this] { usa(); });
     connect(m_exportar, &QPushButton::clicked, this, [this] { exporta(); });
-    connect(cerrar, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_filtroDn, &QComboBox::currentIndexChanged, this, [this] { filtra(); });
     connect(m_filtroGrupo, &QComboBox::currentIndexChanged, this, [this] { filtra(); });
 }
