@@ -6,7 +6,7 @@ TUBRIX_BUILD="${TUBRIX_BUILD:-$TUBRIX_ROOT/build}"
 
 TUBRIX_PACKAGES=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev
+    qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
     libsqlitecpp-dev libsqlite3-dev
     libexpected-dev nlohmann-json3-dev libcli11-dev
     libgtest-dev libgmock-dev libbenchmark-dev
