@@ -1,15 +1,16 @@
 #include "model/fichero_proyecto.h"
 
 #include "model/campos.h"
+#include "model/codigos.h"
 #include "util/atomic_file.h"
 #include "util/paths.h"
+#include "util/read_file.h"
 #include "util/windows1252.h"
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <system_error>
 
 namespace tubrix {
@@ -82,6 +83,12 @@ std::string Codifica_Proyecto(const Proyecto& proyecto) {
 
 Resultado<void> Descodifica_Proyecto(Proyecto& proyecto, std::string_view bytes,
                                      std::string_view nombre) {
+    // The program writes exactly 59 records: a shorter file lost its end, a longer one is not
+    // a project file (or two files run together).
+    if (bytes.size() > kBytesProyecto)
+        return falla(CodigoError::FicheroNoValido,
+                     invalid(nombre, "ocupa más de los " + std::to_string(kBytesProyecto) +
+                                         " bytes de un proyecto"));
     if (bytes.size() < kBytesProyecto)
         return falla(CodigoError::FicheroNoValido,
                      invalid(nombre, "tiene " + std::to_string(bytes.size()) +
@@ -89,8 +96,9 @@ Resultado<void> Descodifica_Proyecto(Proyecto& proyecto, std::string_view bytes,
                                          std::to_string(kBytesProyecto)));
     if (getUint16(bytes, 0) != kMarcaProyecto.size() ||
         bytes.substr(2, kMarcaProyecto.size()) != kMarcaProyecto)
-        return falla(CodigoError::FicheroNoValido,
-                     invalid(nombre, "no empieza por la marca " + std::string(kMarcaProyecto)));
+        return falla(
+            CodigoError::FicheroNoValido,
+            invalid(nombre, "no empieza por la marca \"" + std::string(kMarcaProyecto) + "\""));
 
     Proyecto leido = proyecto;
     std::size_t registro = 2;
@@ -124,33 +132,57 @@ Resultado<void> Descodifica_Proyecto(Proyecto& proyecto, std::string_view bytes,
                          invalid(nombre, "registro " + std::to_string(registro) + ", " + problema));
         ++registro;
     }
+    // A code no screen knows would be run as some other choice: the file is refused instead.
+    if (auto fuera = Codigo_Fuera_De_Lista(leido))
+        return falla(CodigoError::FicheroNoValido, invalid(nombre, *fuera));
     proyecto = std::move(leido);
     return {};
+}
+
+std::vector<std::string> Textos_Cambiados_Al_Guardar(const Proyecto& proyecto) {
+    std::vector<std::string> avisos;
+    for (const Campo& campo : camposPersistidos()) {
+        const auto* texto = std::get_if<std::string Proyecto::*>(&campo.miembro);
+        if (!texto)
+            continue;
+        const std::string& valor = proyecto.**texto;
+        const std::size_t cambiados = countNotInWindows1252(valor);
+        const std::size_t longitud = utf8ToWindows1252(valor).size();
+        std::string aviso;
+        if (cambiados > 0)
+            aviso = std::to_string(cambiados) +
+                    (cambiados == 1 ? " carácter que el fichero no puede guardar se guarda"
+                                    : " caracteres que el fichero no puede guardar se guardan") +
+                    " como \"?\"";
+        if (longitud > kLongitudMaximaTexto)
+            aviso += (aviso.empty() ? "" : ", y ") + std::string("se guardan sus ") +
+                     std::to_string(kLongitudMaximaTexto) + " primeros caracteres de " +
+                     std::to_string(longitud);
+        if (!aviso.empty())
+            avisos.push_back("El texto de " + std::string(campo.nombre) +
+                             " cambia al guardarlo: " + aviso + ".");
+    }
+    return avisos;
 }
 
 Resultado<void> Guarda_Proyecto(const Proyecto& proyecto, const fs::path& fichero) {
     auto escrito = writeFileAtomically(fichero, Codifica_Proyecto(proyecto));
     if (!escrito)
         return falla(CodigoError::FicheroNoEscribible, "No se ha podido guardar el proyecto en \"" +
-                                                           utf8FromPath(fichero) +
+                                                           displayPath(fichero) +
                                                            "\": " + escrito.error() + ".");
     return {};
 }
 
 Resultado<void> Abre_Proyecto(Proyecto& proyecto, const fs::path& fichero) {
-    const std::string nombre = utf8FromPath(fichero);
-    std::ifstream in(fichero, std::ios::binary);
-    if (!in || fs::is_directory(fichero))
+    const std::string nombre = displayPath(fichero);
+    // Only the records and one byte more are read, so a huge file costs no more than a valid
+    // one and is still told apart from it.
+    const auto bytes = readFile(fichero, kBytesProyecto + 1);
+    if (!bytes)
         return falla(CodigoError::FicheroNoLegible,
-                     "No se puede leer el fichero \"" + nombre + "\".");
-    // Only the records are read, so a huge file costs no more than a valid one.
-    std::string bytes(kBytesProyecto, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad())
-        return falla(CodigoError::FicheroNoLegible,
-                     "No se puede leer el fichero \"" + nombre + "\".");
-    return Descodifica_Proyecto(proyecto, bytes, nombre);
+                     "No se puede leer el fichero \"" + nombre + "\": " + bytes.error() + ".");
+    return Descodifica_Proyecto(proyecto, *bytes, nombre);
 }
 
 std::string Aplica_Extension_Tbx(std::string nombre) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tubrix {
 
@@ -26,6 +27,11 @@ std::string Codifica_Proyecto(const Proyecto& proyecto);
 // a file that fails a check changes no field. `nombre` names the file in the messages.
 Resultado<void> Descodifica_Proyecto(Proyecto& proyecto, std::string_view bytes,
                                      std::string_view nombre);
+
+// What the project file changes in the record's texts when it is written: characters the
+// Windows-1252 code page cannot hold become "?" and a text is cut at 126 characters. One
+// Spanish sentence per text changed, naming the field; empty when every text is kept whole.
+std::vector<std::string> Textos_Cambiados_Al_Guardar(const Proyecto& proyecto);
 
 // Writes the project file without ever destroying the old one first: the new content replaces
 // it in one step, or the old file stays as it was and the error tells why.

@@ -1,7 +1,12 @@
 #include "model/proyecto_json.h"
 
+#include "model/codigos.h"
+
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <set>
+#include <vector>
 
 namespace tubrix {
 namespace {
@@ -41,6 +46,22 @@ std::string invalido(std::string_view origen, std::string_view campo, std::strin
            "\" no es un proyecto válido: " + std::string(campo) + " " + std::string(motivo) + ".";
 }
 
+// A 16-bit integer, however large the number written: an unsigned value is compared as
+// unsigned, so 2^64 - 1 does not wrap round to -1.
+std::optional<std::int16_t> entero16(const json& v) {
+    if (v.is_number_unsigned())
+        return v.get<std::uint64_t>() <= 32767
+                   ? std::optional<std::int16_t>(static_cast<std::int16_t>(v.get<std::uint64_t>()))
+                   : std::nullopt;
+    if (!v.is_number_integer())
+        return std::nullopt;
+    const std::int64_t valor = v.get<std::int64_t>();
+    if (valor < std::numeric_limits<std::int16_t>::min() ||
+        valor > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return static_cast<std::int16_t>(valor);
+}
+
 } // namespace
 
 json aJson(const Proyecto& proyecto, std::span<const Campo> campos) {
@@ -73,11 +94,10 @@ Resultado<void> desdeJson(Proyecto& proyecto, const json& objeto, std::string_vi
                 auto& destino = nuevo.*m;
                 using T = std::decay_t<decltype(destino)>;
                 if constexpr (std::is_same_v<T, std::int16_t>) {
-                    if (!v.is_number_integer() || v.get<long long>() < -32768 ||
-                        v.get<long long>() > 32767)
-                        problema = "debe ser un entero entre -32768 y 32767";
+                    if (const auto entero = entero16(v))
+                        destino = *entero;
                     else
-                        destino = static_cast<std::int16_t>(v.get<long long>());
+                        problema = "debe ser un entero entre -32768 y 32767";
                 } else if constexpr (std::is_same_v<T, double>) {
                     if (!v.is_number() || !std::isfinite(v.get<double>()))
                         problema = "debe ser un número";
@@ -94,8 +114,43 @@ Resultado<void> desdeJson(Proyecto& proyecto, const json& objeto, std::string_vi
         if (!problema.empty())
             return falla(CodigoError::FicheroNoValido, invalido(origen, nombre, problema));
     }
+    if (auto fuera = Codigo_Fuera_De_Lista(nuevo))
+        return falla(CodigoError::FicheroNoValido, "El fichero \"" + std::string(origen) +
+                                                       "\" no es un proyecto válido: " + *fuera +
+                                                       ".");
     proyecto = std::move(nuevo);
     return {};
+}
+
+Resultado<void> Lee_Proyecto_Json(Proyecto& proyecto, std::string_view texto,
+                                  std::string_view origen) {
+    // A key written twice would leave one of its values unused without a word.
+    std::vector<std::set<std::string>> clavesPorNivel;
+    std::string repetida;
+    const json::parser_callback_t vigila = [&](int, json::parse_event_t evento, json& valor) {
+        if (evento == json::parse_event_t::object_start)
+            clavesPorNivel.emplace_back();
+        else if (evento == json::parse_event_t::object_end && !clavesPorNivel.empty())
+            clavesPorNivel.pop_back();
+        else if (evento == json::parse_event_t::key && !clavesPorNivel.empty() &&
+                 !clavesPorNivel.back().insert(valor.get<std::string>()).second && repetida.empty())
+            repetida = valor.get<std::string>();
+        return true;
+    };
+    const std::string prefijo =
+        "El fichero \"" + std::string(origen) + "\" no es un proyecto válido: ";
+    json objeto;
+    try {
+        objeto = json::parse(texto.begin(), texto.end(), vigila);
+    } catch (const json::parse_error& error) {
+        return falla(CodigoError::FicheroNoValido,
+                     prefijo + "no es JSON válido (error cerca del carácter " +
+                         std::to_string(error.byte) + ").");
+    }
+    if (!repetida.empty())
+        return falla(CodigoError::FicheroNoValido,
+                     prefijo + "el dato " + repetida + " aparece más de una vez.");
+    return desdeJson(proyecto, objeto, origen);
 }
 
 } // namespace tubrix

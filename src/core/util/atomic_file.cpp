@@ -1,5 +1,8 @@
 #include "util/atomic_file.h"
 
+#include "util/system_error_text.h"
+
+#include <cerrno>
 #include <fstream>
 #include <random>
 #include <system_error>
@@ -18,22 +21,26 @@ namespace {
 namespace fs = std::filesystem;
 
 // Forces the file's data to the disk before it replaces the target.
-bool syncToDisk(const fs::path& file) {
+std::error_code syncToDisk(const fs::path& file) {
 #if defined(_WIN32)
     const HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
-        return false;
-    const bool ok = FlushFileBuffers(h) != 0;
+        return std::error_code(static_cast<int>(GetLastError()), std::system_category());
+    std::error_code error;
+    if (FlushFileBuffers(h) == 0)
+        error = std::error_code(static_cast<int>(GetLastError()), std::system_category());
     CloseHandle(h);
-    return ok;
+    return error;
 #else
     const int fd = ::open(file.c_str(), O_RDONLY);
     if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
+        return lastSystemError();
+    std::error_code error;
+    if (::fsync(fd) != 0)
+        error = lastSystemError();
     ::close(fd);
-    return ok;
+    return error;
 #endif
 }
 
@@ -52,14 +59,30 @@ fs::path temporaryBeside(const fs::path& target) {
     return target.parent_path() / (target.filename().native() + fs::path(".tmp" + suffix).native());
 }
 
-std::string reasonOf(const std::error_code& error) {
-    return error.message();
+// The file a path names once its symbolic links are followed, so that saving through a link
+// keeps the link and replaces what it points to. A dangling link gives the file it would name.
+tl::expected<fs::path, std::string> followLinks(const fs::path& target) {
+    fs::path file = target;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(file, error)))
+            return file;
+        const fs::path link = fs::read_symlink(file, error);
+        if (error)
+            return tl::unexpected(systemErrorText(error));
+        file = link.is_absolute() ? link : file.parent_path() / link;
+    }
+    return tl::unexpected<std::string>("hay un ciclo de enlaces simbólicos");
 }
 
 } // namespace
 
-tl::expected<void, std::string> writeFileAtomically(const fs::path& target,
+tl::expected<void, std::string> writeFileAtomically(const fs::path& requested,
                                                     std::string_view bytes) {
+    const auto followed = followLinks(requested);
+    if (!followed)
+        return tl::unexpected(followed.error());
+    const fs::path& target = *followed;
     if (fs::is_directory(target))
         return tl::unexpected<std::string>("es una carpeta, no un fichero");
     if (isReadOnly(target))
@@ -69,30 +92,42 @@ tl::expected<void, std::string> writeFileAtomically(const fs::path& target,
         return tl::unexpected<std::string>("la carpeta no existe");
 
     const fs::path temporary = temporaryBeside(target);
+    const auto discard = [&temporary] {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+    };
     {
+        errno = 0;
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out)
-            return tl::unexpected<std::string>("no se puede crear un fichero en la carpeta");
+            return tl::unexpected("no se puede crear un fichero en la carpeta (" +
+                                  systemErrorText(lastSystemError()) + ")");
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {
+            const std::error_code error = lastSystemError();
             out.close();
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return tl::unexpected<std::string>("no se ha podido escribir (¿disco lleno?)");
+            discard();
+            return tl::unexpected("no se ha podido escribir (" + systemErrorText(error) + ")");
+        }
+        out.close();
+        if (!out) {
+            const std::error_code error = lastSystemError();
+            discard();
+            return tl::unexpected("no se ha podido escribir (" + systemErrorText(error) + ")");
         }
     }
-    std::error_code error;
-    if (!syncToDisk(temporary)) {
-        fs::remove(temporary, error);
-        return tl::unexpected<std::string>("no se ha podido guardar en el disco");
+    if (const std::error_code error = syncToDisk(temporary)) {
+        discard();
+        return tl::unexpected("no se ha podido guardar en el disco (" + systemErrorText(error) +
+                              ")");
     }
+    std::error_code error;
     fs::rename(temporary, target, error);
     if (error) {
-        const std::string reason = reasonOf(error);
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return tl::unexpected<std::string>("no se ha podido reemplazar el fichero: " + reason);
+        discard();
+        return tl::unexpected("no se ha podido reemplazar el fichero (" + systemErrorText(error) +
+                              ")");
     }
     return {};
 }

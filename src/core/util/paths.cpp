@@ -1,5 +1,7 @@
 #include "util/paths.h"
 
+#include "util/utf8.h"
+
 #include <string>
 #include <system_error>
 
@@ -18,6 +20,10 @@ std::filesystem::path pathFromUtf8(std::string_view utf8) {
 std::string utf8FromPath(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
+}
+
+std::string displayPath(const std::filesystem::path& path) {
+    return validUtf8(utf8FromPath(path));
 }
 
 std::filesystem::path executableDirectory() {

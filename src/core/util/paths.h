@@ -10,6 +10,10 @@ namespace tubrix {
 std::filesystem::path pathFromUtf8(std::string_view utf8);
 std::string utf8FromPath(const std::filesystem::path& path);
 
+// The path as a user reads it in a message or a JSON text: UTF-8 always, a byte that a name
+// from an old disk holds in another encoding shown as U+FFFD. Not for opening the file again.
+std::string displayPath(const std::filesystem::path& path);
+
 // Folder of the running program (where the catalogue and the help files lie). Empty when the
 // platform cannot tell.
 std::filesystem::path executableDirectory();

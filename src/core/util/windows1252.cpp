@@ -1,5 +1,7 @@
 #include "util/windows1252.h"
 
+#include "util/utf8.h"
+
 #include <array>
 #include <cstdint>
 
@@ -28,46 +30,6 @@ int byteOf(char32_t cp) {
     return '?';
 }
 
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 sequence at text[i]; advances i. Returns U+FFFD for malformed input.
-char32_t nextCodePoint(std::string_view text, std::size_t& i) {
-    const auto lead = static_cast<unsigned char>(text[i++]);
-    if (lead < 0x80)
-        return lead;
-    int extra = 0;
-    char32_t cp = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = lead & 0x07;
-    } else {
-        return 0xFFFD;
-    }
-    for (int k = 0; k < extra; ++k) {
-        if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-            return 0xFFFD;
-        cp = (cp << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
-    }
-    return cp;
-}
-
 } // namespace
 
 std::string utf8ToWindows1252(std::string_view utf8) {
@@ -76,6 +38,15 @@ std::string utf8ToWindows1252(std::string_view utf8) {
     for (std::size_t i = 0; i < utf8.size();)
         out += static_cast<char>(byteOf(nextCodePoint(utf8, i)));
     return out;
+}
+
+std::size_t countNotInWindows1252(std::string_view utf8) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t cp = nextCodePoint(utf8, i);
+        n += cp != '?' && byteOf(cp) == '?';
+    }
+    return n;
 }
 
 std::string windows1252ToUtf8(std::string_view bytes) {

@@ -1,4 +1,5 @@
 #include "model/campos.h"
+#include "model/codigos.h"
 #include "model/fichero_proyecto.h"
 #include "support/temp_dir.h"
 
@@ -32,7 +33,8 @@ std::uint16_t u16(std::string_view b, std::size_t at) {
 }
 
 // Gives every persisted field a distinct value that is awkward to store: negative integers,
-// doubles with every bit of the mantissa used, accented text.
+// doubles with every bit of the mantissa used, accented text. Codes keep to their lists (the
+// last code of each), the other integers go negative or into the thousands.
 Proyecto recordWithEveryPersistedFieldSet() {
     Proyecto p;
     int n = 1;
@@ -41,9 +43,10 @@ Proyecto recordWithEveryPersistedFieldSet() {
             [&](auto m) {
                 auto& v = p.*m;
                 using T = std::decay_t<decltype(v)>;
-                if constexpr (std::is_same_v<T, std::int16_t>)
-                    v = static_cast<std::int16_t>(n % 2 ? -n : n * 1000);
-                else if constexpr (std::is_same_v<T, double>)
+                if constexpr (std::is_same_v<T, std::int16_t>) {
+                    const auto lista = Codigos_Admitidos(c.nombre, p);
+                    v = lista ? lista->maximo : static_cast<std::int16_t>(n % 2 ? -n : n * 1000);
+                } else if constexpr (std::is_same_v<T, double>)
                     v = std::nextafter(n / 3.0, 1e9) * (n % 2 ? -1 : 1);
                 else if constexpr (std::is_same_v<T, std::string>)
                     v = "Sección Ñ-" + std::to_string(n) + " «cañería» 25 €";
@@ -52,6 +55,8 @@ Proyecto recordWithEveryPersistedFieldSet() {
         ++n;
     }
     p.Hay_Cargas_Superficie = -1;
+    // The impact factor position depends on the vehicle and the pavement set after it.
+    p.Indice_Firme_Irregular = Codigos_Admitidos("Indice_Firme_Irregular", p)->maximo;
     return p;
 }
 
@@ -118,6 +123,7 @@ TEST(FicheroProyecto, FileSavedAfterResetHasTheDocumentedBytes) {
 TEST(FicheroProyecto, TextsAreWindows1252AndCutAt126Bytes) {
     test::TempDir dir;
     Proyecto p;
+    Inicializa_Proyecto(p, "12-07-2026");
     p.Texto_Proyecto = "Tubería 中 ok";
     p.Fecha = std::string(200, 'x') + "ñ";
     ASSERT_TRUE(Guarda_Proyecto(p, dir / "t.tbx"));
@@ -129,6 +135,13 @@ TEST(FicheroProyecto, TextsAreWindows1252AndCutAt126Bytes) {
     ASSERT_TRUE(Abre_Proyecto(q, dir / "t.tbx"));
     EXPECT_EQ(q.Texto_Proyecto, "Tubería ? ok");
     EXPECT_EQ(q.Fecha, std::string(126, 'x'));
+    EXPECT_EQ(Textos_Cambiados_Al_Guardar(p),
+              (std::vector<std::string>{
+                  "El texto de Texto_Proyecto cambia al guardarlo: 1 carácter que el fichero no "
+                  "puede guardar se guarda como \"?\".",
+                  "El texto de Fecha cambia al guardarlo: se guardan sus 126 primeros caracteres "
+                  "de 201."}));
+    EXPECT_TRUE(Textos_Cambiados_Al_Guardar(q).empty());
 }
 
 TEST(FicheroProyecto, SavingReplacesAnExistingFileCompletely) {
@@ -178,7 +191,11 @@ std::vector<RefusedFile> refusedFiles() {
     cases.push_back({"empty", "", "0 bytes"});
     std::string magic = validFile();
     magic[5] = 'X';
-    cases.push_back({"magic", magic, "CORRUGADO"});
+    cases.push_back({"magic", magic, "no empieza por la marca \"CORRUGADO(1.0).\"."});
+    cases.push_back({"longer", validFile() + std::string(500, '\x7F'), "ocupa más de los 7552"});
+    std::string code = validFile();
+    code[1024] = 7; // Tipo_Instalacion
+    cases.push_back({"code", code, "Tipo_Instalacion = 7 (valores admitidos: 1 a 3)."});
     std::string longText = validFile();
     longText[128] = 127;
     cases.push_back({"longText", longText, "Texto_Proyecto"});
@@ -214,14 +231,6 @@ TEST(FicheroProyecto, AnUnreadableFileIsAnErrorAndChangesNothing) {
     ASSERT_FALSE(opened);
     EXPECT_EQ(opened.error().codigo, CodigoError::FicheroNoLegible);
     EXPECT_TRUE(p == Proyecto{});
-}
-
-TEST(FicheroProyecto, ALongerFileIsReadFromItsFirstRecords) {
-    test::TempDir dir;
-    writeAll(dir / "largo.tbx", validFile() + std::string(500, '\x7F'));
-    Proyecto p;
-    ASSERT_TRUE(Abre_Proyecto(p, dir / "largo.tbx"));
-    EXPECT_EQ(p.Codigo_Diametro, 798);
 }
 
 TEST(FicheroProyecto, FileNameRule) {
