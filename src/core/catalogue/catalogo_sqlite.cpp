@@ -1,11 +1,13 @@
 #include "catalogue/catalogo_sqlite.h"
 
+#include "catalogue/comprueba_catalogo.h"
 #include "util/paths.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -31,6 +33,10 @@ const std::array<TablaEsperada, 5> kTablas = {{
     {"ALFA", {"rm/s", "v_rb", "alfa_d"}},
     {"Cd", {}},
 }};
+
+const TablaEsperada& tablaEsperada(std::string_view nombre) {
+    return *std::ranges::find(kTablas, nombre, &TablaEsperada::nombre);
+}
 
 std::string lower(std::string_view text) {
     std::string out(text);
@@ -77,69 +83,122 @@ void compruebaEsquema(SQLite::Database& db) {
     }
 }
 
-double real(const SQLite::Column& c) {
-    return c.isNull() ? 0.0 : c.getDouble();
-}
-std::string texto(const SQLite::Column& c) {
-    return c.isNull() ? std::string() : c.getString();
-}
-bool siNo(const SQLite::Column& c) {
-    return !c.isNull() && c.getInt64() != 0;
-}
+// Reads the columns of the current row of a table, naming table, row and column in every
+// refusal: a text where a number belongs is a damaged catalogue, never a zero.
+class LectorFila {
+public:
+    // `tabla` is one of kTablas, whose columns the query selects in that order.
+    LectorFila(SQLite::Statement& consulta, const TablaEsperada& tabla, int numero)
+        : m_consulta(consulta), m_tabla(tabla), m_fila("fila " + std::to_string(numero)) {}
 
-std::int16_t codigo(const SQLite::Column& c) {
-    const long long v = c.getInt64();
-    if (c.isNull() || v < std::numeric_limits<std::int16_t>::min() ||
-        v > std::numeric_limits<std::int16_t>::max())
-        throw std::runtime_error("el código \"" + texto(c) + "\" del campo " + c.getName() +
-                                 " no es válido");
-    return static_cast<std::int16_t>(v);
-}
+    // Once the key is read, the row is named by it.
+    void nombraFila(std::string fila) { m_fila = std::move(fila); }
+
+    double real(int columna) const {
+        const SQLite::Column c = m_consulta.getColumn(columna);
+        if (c.isNull())
+            return 0.0;
+        if (!c.isInteger() && !c.isFloat())
+            falla(columna, "el valor \"" + c.getString() + "\" no es un número");
+        return c.getDouble();
+    }
+
+    std::int16_t codigo(int columna) const {
+        const SQLite::Column c = m_consulta.getColumn(columna);
+        const bool entero =
+            c.isInteger() || (c.isFloat() && c.getDouble() == std::floor(c.getDouble()));
+        if (!entero || c.getDouble() < std::numeric_limits<std::int16_t>::min() ||
+            c.getDouble() > std::numeric_limits<std::int16_t>::max())
+            falla(columna, "el código \"" + (c.isNull() ? std::string() : c.getString()) +
+                               "\" no es un entero entre -32768 y 32767");
+        return static_cast<std::int16_t>(c.getInt64());
+    }
+
+    std::string texto(int columna) const {
+        const SQLite::Column c = m_consulta.getColumn(columna);
+        return c.isNull() ? std::string() : c.getString();
+    }
+
+    bool siNo(int columna) const {
+        const SQLite::Column c = m_consulta.getColumn(columna);
+        return !c.isNull() && c.getInt64() != 0;
+    }
+
+private:
+    [[noreturn]] void falla(int columna, const std::string& motivo) const {
+        throw std::runtime_error(
+            "tabla " + std::string(m_tabla.nombre) + ", " + m_fila + ", columna " +
+            std::string(m_tabla.columnas.at(static_cast<std::size_t>(columna))) + ": " + motivo);
+    }
+
+    SQLite::Statement& m_consulta;
+    const TablaEsperada& m_tabla;
+    std::string m_fila;
+};
 
 DatosCatalogo lee(SQLite::Database& db) {
     DatosCatalogo datos;
     SQLite::Statement grupos(db, "SELECT CODIGO, MATERIAL, Mostrar, ET, ET_LARGO, GAMMA_R, "
                                  "Sigma_R, SIGMA_R_LARGO FROM GRUPOS ORDER BY CODIGO");
-    while (grupos.executeStep())
-        datos.grupos.push_back({codigo(grupos.getColumn(0)), texto(grupos.getColumn(1)),
-                                siNo(grupos.getColumn(2)), real(grupos.getColumn(3)),
-                                real(grupos.getColumn(4)), real(grupos.getColumn(5)),
-                                real(grupos.getColumn(6)), real(grupos.getColumn(7))});
+    for (int n = 1; grupos.executeStep(); ++n) {
+        LectorFila f(grupos, tablaEsperada("GRUPOS"), n);
+        Grupo g;
+        g.codigo = f.codigo(0);
+        f.nombraFila("fila CODIGO " + std::to_string(g.codigo));
+        g.material = f.texto(1);
+        g.mostrar = f.siNo(2);
+        g.et = f.real(3);
+        g.etLargo = f.real(4);
+        g.gammaR = f.real(5);
+        g.sigmaR = f.real(6);
+        g.sigmaRLargo = f.real(7);
+        datos.grupos.push_back(std::move(g));
+    }
 
     SQLite::Statement subclases(
         db, "SELECT CODIGO, MATERIAL, Mostrar, SANEAMIENTO, RCE FROM MATERIALES ORDER BY CODIGO");
-    while (subclases.executeStep())
-        datos.subclases.push_back({codigo(subclases.getColumn(0)), texto(subclases.getColumn(1)),
-                                   siNo(subclases.getColumn(2)), texto(subclases.getColumn(3)),
-                                   real(subclases.getColumn(4))});
+    for (int n = 1; subclases.executeStep(); ++n) {
+        LectorFila f(subclases, tablaEsperada("MATERIALES"), n);
+        Subclase s;
+        s.codigo = f.codigo(0);
+        f.nombraFila("fila CODIGO " + std::to_string(s.codigo));
+        s.material = f.texto(1);
+        s.mostrar = f.siNo(2);
+        s.saneamiento = f.texto(3);
+        s.rce = f.real(4);
+        datos.subclases.push_back(std::move(s));
+    }
 
     SQLite::Statement tubos(db, "SELECT ID, MATERIAL, DIAMETRO_N, DIAMETRO_E, DIAMETRO_I, ESPESOR, "
                                 "Fibra_N, Et, Et_Largo, RCEmin, Momento, Area, W, Tipo "
                                 "FROM NORMALIZADOS ORDER BY MATERIAL, DIAMETRO_N, DIAMETRO_E, ID");
-    while (tubos.executeStep()) {
+    for (int n = 1; tubos.executeStep(); ++n) {
+        LectorFila f(tubos, tablaEsperada("NORMALIZADOS"), n);
         TuboNormalizado t;
-        t.id = codigo(tubos.getColumn(0));
-        t.material = codigo(tubos.getColumn(1));
-        t.diametroN = codigo(tubos.getColumn(2));
-        t.diametroE = real(tubos.getColumn(3));
-        t.diametroI = real(tubos.getColumn(4));
-        t.espesor = real(tubos.getColumn(5));
-        t.fibraN = real(tubos.getColumn(6));
-        t.et = real(tubos.getColumn(7));
-        t.etLargo = real(tubos.getColumn(8));
-        t.rceMin = real(tubos.getColumn(9));
-        t.momento = real(tubos.getColumn(10));
-        t.area = real(tubos.getColumn(11));
-        t.w = real(tubos.getColumn(12));
-        t.tipo = texto(tubos.getColumn(13));
+        t.id = f.codigo(0);
+        f.nombraFila("fila ID " + std::to_string(t.id));
+        t.material = f.codigo(1);
+        t.diametroN = f.codigo(2);
+        t.diametroE = f.real(3);
+        t.diametroI = f.real(4);
+        t.espesor = f.real(5);
+        t.fibraN = f.real(6);
+        t.et = f.real(7);
+        t.etLargo = f.real(8);
+        t.rceMin = f.real(9);
+        t.momento = f.real(10);
+        t.area = f.real(11);
+        t.w = f.real(12);
+        t.tipo = f.texto(13);
         datos.tubos.push_back(std::move(t));
     }
 
     SQLite::Statement alfa(db, "SELECT \"rm/s\", v_rb, alfa_d FROM ALFA "
                                "ORDER BY \"rm/s\" DESC, v_rb DESC");
-    while (alfa.executeStep())
-        datos.alfa.push_back(
-            {real(alfa.getColumn(0)), real(alfa.getColumn(1)), real(alfa.getColumn(2))});
+    for (int n = 1; alfa.executeStep(); ++n) {
+        const LectorFila f(alfa, tablaEsperada("ALFA"), n);
+        datos.alfa.push_back({f.real(0), f.real(1), f.real(2)});
+    }
     return datos;
 }
 
@@ -150,7 +209,7 @@ fs::path rutaCatalogoPredeterminada() {
 }
 
 Resultado<Catalogo> abreCatalogo(const fs::path& fichero) {
-    const std::string nombre = utf8FromPath(fichero);
+    const std::string nombre = displayPath(fichero);
     std::error_code error;
     if (!fs::is_regular_file(fichero, error))
         return falla(CodigoError::CatalogoNoDisponible,
@@ -158,7 +217,10 @@ Resultado<Catalogo> abreCatalogo(const fs::path& fichero) {
     try {
         SQLite::Database db(uriFor(fichero), SQLite::OPEN_READONLY | SQLite::OPEN_URI);
         compruebaEsquema(db);
-        return Catalogo(lee(db));
+        DatosCatalogo datos = lee(db);
+        if (auto fallo = Comprueba_Catalogo(datos))
+            throw std::runtime_error(*fallo);
+        return Catalogo(std::move(datos));
     } catch (const std::exception& e) {
         return falla(CodigoError::CatalogoDanado,
                      "El catálogo de tubos \"" + nombre + "\" no se puede leer: " + e.what() + ".");

@@ -174,6 +174,39 @@ TEST(Catalogo, DamagedFileNamesThePathAndTheReason) {
     EXPECT_NE(noTable.error().mensaje.find("Cd"), std::string::npos) << noTable.error().mensaje;
 }
 
+// SQLite keeps a text in a numeric column; reading it as 0 would calculate with a pipe that
+// does not exist.
+TEST_F(CatalogoFixture, ATextInANumericColumnIsRefusedNamingTableRowAndColumn) {
+    struct Caso {
+        const char* sql;
+        const char* donde;
+    };
+    for (const Caso& c : {Caso{"UPDATE normalizados SET espesor = 'abc' WHERE id = 30",
+                               "tabla NORMALIZADOS, fila ID 30, columna ESPESOR: el valor \"abc\" "
+                               "no es un número"},
+                          Caso{"UPDATE normalizados SET id = '3O' WHERE id = 30",
+                               "tabla NORMALIZADOS, fila 5, columna ID: el código \"3O\""},
+                          Caso{"UPDATE grupos SET sigma_r = '1e308' WHERE codigo = 6",
+                               "tabla GRUPOS, fila CODIGO 6, columna Sigma_R: vale 1e+308"},
+                          Caso{"UPDATE normalizados SET material = 601.5 WHERE id = 30",
+                               "fila ID 30, columna MATERIAL"}}) {
+        SCOPED_TRACE(c.sql);
+        fs::remove(dir / "DatosS.db");
+        {
+            SQLite::Database db((dir / "DatosS.db").string(),
+                                SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+            db.exec(kEsquema);
+            db.exec(kDatos);
+            db.exec(c.sql);
+        }
+        const auto abierto = abreCatalogo(dir / "DatosS.db");
+        ASSERT_FALSE(abierto);
+        EXPECT_EQ(abierto.error().codigo, CodigoError::CatalogoDanado);
+        EXPECT_NE(abierto.error().mensaje.find(c.donde), std::string::npos)
+            << abierto.error().mensaje;
+    }
+}
+
 TEST(Catalogo, PathsWithSpacesAndAccentsOpen) {
     test::TempDir dir;
     const fs::path folder = dir.path() / fs::path(u8"obras año 2026 #1 ?x");
