@@ -99,7 +99,9 @@ PuntoEstudio calculaPreparada(const Proyecto& base, const Catalogo& catalogo, Pa
     punto.rechazo = Calcula_Seccion(p, catalogo);
     if (punto.rechazo)
         return punto;
-    punto.utilizacion = Utilizaciones(p);
+    const UsosVerificacion usos = Utilizaciones(p);
+    punto.utilizacion = usos.utilizacion;
+    punto.coeficienteNoPositivo = usos.coeficienteNoPositivo;
     punto.valido = Tubo_Valido(p);
     punto.deformacionCorto = p.Dv_Relativa;
     punto.deformacionLargo = p.Dv_Relativa_LP;
@@ -131,6 +133,22 @@ LimitesProfundidad Limites_Profundidad(const Proyecto& seccion, const Catalogo& 
         Estudio_Parametrico(seccion, catalogo, Parametro::Recubrimiento, kRecubrimientoMinimo,
                             kRecubrimientoMaximo, kPasosBusqueda);
     LimitesProfundidad limites;
+    for (const PuntoEstudio& punto : barrido) {
+        if (!punto.rechazo)
+            continue;
+        ++limites.alturasRechazadas;
+        if (!limites.primerRechazo)
+            limites.primerRechazo = punto.rechazo;
+    }
+    if (limites.alturasRechazadas == static_cast<int>(barrido.size())) {
+        // Refused at every height: what the screens say of the section as it was entered, or
+        // (when that height passes where none of the sweep did) of the first height tried.
+        Proyecto entrada = seccion;
+        limites.rechazo = Calcula_Seccion(entrada, catalogo);
+        if (!limites.rechazo)
+            limites.rechazo = limites.primerRechazo;
+        return limites;
+    }
     for (std::size_t i = 0; i < barrido.size(); ++i) {
         if (!barrido[i].valido)
             continue;

@@ -26,6 +26,9 @@ struct PuntoEstudio {
     double valor = 0;
     std::optional<Parada> rechazo;              // the step that refused, if any
     PorFila<std::optional<double>> utilizacion; // per verification row, when it counts
+    // Rows that count and fail by a calculated factor of zero or below, with that factor; such a
+    // row has no utilisation (chain/utilizacion.h).
+    PorFila<std::optional<double>> coeficienteNoPositivo;
     bool valido = false;
     double deformacionCorto = 0; // %
     double deformacionLargo = 0; // %
@@ -41,10 +44,15 @@ std::vector<PuntoEstudio> Estudio_Parametrico(const Proyecto& seccion, const Cat
                                               int pasos);
 
 // The least and the greatest cover height at which the pipe is valid, within the heights the
-// installation screen accepts (0.5 to 20 m), to 1 cm.
+// installation screen accepts (0.5 to 20 m), to 1 cm. A height the screens refuse is not
+// admissible either; when they refuse every height, `rechazo` tells why (the section as entered
+// is refused by an input, not found wanting) and there are no limits.
 struct LimitesProfundidad {
     std::optional<double> minima;
     std::optional<double> maxima;
+    std::optional<Parada> rechazo;
+    int alturasRechazadas = 0;           // of the heights tried on the sweep
+    std::optional<Parada> primerRechazo; // the first of them, when some were refused
 };
 LimitesProfundidad Limites_Profundidad(const Proyecto& seccion, const Catalogo& catalogo);
 

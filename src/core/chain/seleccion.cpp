@@ -46,9 +46,12 @@ TuboCandidato prueba(const Proyecto& seccion, const Catalogo& catalogo, const Gr
         return c;
     }
     c.rigidezAnillo = rigidezDeAnillo(p);
-    const auto uso = Utilizaciones(p);
-    c.filaDeterminante = Fila_Determinante(uso);
-    c.utilizacion = c.filaDeterminante ? *uso[*c.filaDeterminante] : 0;
+    const UsosVerificacion usos = Utilizaciones(p);
+    c.filaDeterminante = Fila_Determinante(usos);
+    if (c.filaDeterminante) {
+        c.utilizacion = usos.utilizacion[*c.filaDeterminante].value_or(0.0);
+        c.coeficienteNoPositivo = usos.coeficienteNoPositivo[*c.filaDeterminante];
+    }
     c.veredicto = Tubo_Valido(p) ? Veredicto::Valido : Veredicto::NoValido;
     c.deformacionCorto = p.Dv_Relativa;
     c.deformacionLargo = p.Dv_Relativa_LP;
@@ -76,8 +79,11 @@ std::vector<TuboCandidato> Selecciona_Tubos(const Proyecto& seccion, const Catal
     }
     std::stable_sort(candidatos.begin(), candidatos.end(),
                      [](const TuboCandidato& a, const TuboCandidato& b) {
-                         return std::tuple(a.veredicto, a.diametroNominal, -a.utilizacion) <
-                                std::tuple(b.veredicto, b.diametroNominal, -b.utilizacion);
+                         const auto clave = [](const TuboCandidato& c) {
+                             return std::tuple(c.veredicto, c.diametroNominal,
+                                               !c.coeficienteNoPositivo, -c.utilizacion);
+                         };
+                         return clave(a) < clave(b);
                      });
     return candidatos;
 }

@@ -30,7 +30,10 @@ struct TuboCandidato {
     double rigidezAnillo = 0;    // kN/m2 (SN)
     Veredicto veredicto = Veredicto::Rechazado;
     std::optional<FilaVerificacion> filaDeterminante;
-    double utilizacion = 0;        // of the governing row; at most 1 passes
+    double utilizacion = 0; // of the governing row; at most 1 passes
+    // The governing row's calculated factor when it is zero or below: the row fails whatever is
+    // required and has no utilisation (then 0 above).
+    std::optional<double> coeficienteNoPositivo;
     double deformacionCorto = 0;   // %, when deformations are checked
     double deformacionLargo = 0;   // %
     std::optional<Parada> rechazo; // where and why the pass stopped
@@ -40,7 +43,8 @@ struct TuboCandidato {
 // run through the whole forward pass in the section as entered: the pipe screen's rules, the
 // safety screen of its standard with the stored class, every calculation. The section itself is
 // not changed. Sorted: valid pipes first, then those not valid, then the refused ones; within
-// each, by DN, then by utilisation, the most used (the one that is just enough) first.
+// each, by DN, then by utilisation, the most used (the one that is just enough) first, a pipe
+// failed by a non-positive factor before any other.
 std::vector<TuboCandidato> Selecciona_Tubos(const Proyecto& seccion, const Catalogo& catalogo,
                                             const FiltroSeleccion& filtro = {});
 

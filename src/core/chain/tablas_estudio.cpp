@@ -10,7 +10,7 @@ namespace {
 // A number as CSV: shortest text that reads back exactly; empty when it does not exist.
 std::string numero(double valor) {
     if (!std::isfinite(valor))
-        return valor > 0 ? "inf" : "";
+        return "";
     char texto[32];
     const auto r = std::to_chars(texto, texto + sizeof texto, valor);
     return std::string(texto, r.ptr);
@@ -50,18 +50,33 @@ std::string_view textoVeredicto(Veredicto veredicto) {
     return {};
 }
 
+std::string textoUso(std::optional<double> utilizacion, std::optional<double> coeficienteNoPositivo,
+                     const Separadores& separadores) {
+    if (coeficienteNoPositivo)
+        return "coef. " + formatea(*coeficienteNoPositivo, "#,##0.00", separadores);
+    if (utilizacion)
+        return formatea(*utilizacion, "#,##0.00", separadores);
+    return {};
+}
+
 std::string csvDelEstudio(Parametro parametro, const std::vector<PuntoEstudio>& puntos) {
     std::string csv = std::string(nombreParametro(parametro)) + ",valido";
     for (const FilaVerificacion fila : kFilasVerificacion)
         csv += "," + campo(nombreFila(fila));
-    csv += ",deformacion_cp,deformacion_lp,rechazo\n";
+    csv += ",deformacion_cp,deformacion_lp,rechazo,coeficientes_no_positivos\n";
     for (const PuntoEstudio& p : puntos) {
         csv += numero(p.valor) + (p.rechazo ? "," : (p.valido ? ",1" : ",0"));
-        for (const FilaVerificacion fila : kFilasVerificacion)
+        std::string noPositivos;
+        for (const FilaVerificacion fila : kFilasVerificacion) {
             csv += "," + (p.utilizacion[fila] ? numero(*p.utilizacion[fila]) : std::string());
+            if (p.coeficienteNoPositivo[fila])
+                noPositivos += (noPositivos.empty() ? "" : "; ") + std::string(nombreFila(fila)) +
+                               "=" + numero(*p.coeficienteNoPositivo[fila]);
+        }
         csv += "," + (p.rechazo ? std::string() : numero(p.deformacionCorto));
         csv += "," + (p.rechazo ? std::string() : numero(p.deformacionLargo));
-        csv += "," + (p.rechazo ? campo(p.rechazo->mensaje) : std::string()) + "\n";
+        csv += "," + (p.rechazo ? campo(p.rechazo->mensaje) : std::string());
+        csv += "," + campo(noPositivos) + "\n";
     }
     return csv;
 }
@@ -69,7 +84,7 @@ std::string csvDelEstudio(Parametro parametro, const std::vector<PuntoEstudio>& 
 std::string csvDeLaSeleccion(const std::vector<TuboCandidato>& candidatos) {
     std::string csv = "grupo,subclase,codigo,material,clase,DN,diametro_exterior,espesor,"
                       "rigidez_anillo,veredicto,fila_determinante,utilizacion,deformacion_cp,"
-                      "deformacion_lp,rechazo\n";
+                      "deformacion_lp,rechazo,coeficiente_no_positivo\n";
     for (const TuboCandidato& c : candidatos) {
         const bool calculado = !c.rechazo;
         csv += std::to_string(c.grupo) + "," + std::to_string(c.subclase) + "," +
@@ -78,10 +93,11 @@ std::string csvDeLaSeleccion(const std::vector<TuboCandidato>& candidatos) {
                numero(c.espesor) + "," + (calculado ? numero(c.rigidezAnillo) : "") + "," +
                campo(textoVeredicto(c.veredicto)) + "," +
                (c.filaDeterminante ? campo(nombreFila(*c.filaDeterminante)) : "") + "," +
-               (calculado ? numero(c.utilizacion) : "") + "," +
+               (calculado && !c.coeficienteNoPositivo ? numero(c.utilizacion) : "") + "," +
                (calculado ? numero(c.deformacionCorto) : "") + "," +
                (calculado ? numero(c.deformacionLargo) : "") + "," +
-               (c.rechazo ? campo(c.rechazo->mensaje) : "") + "\n";
+               (c.rechazo ? campo(c.rechazo->mensaje) : "") + "," +
+               (c.coeficienteNoPositivo ? numero(*c.coeficienteNoPositivo) : "") + "\n";
     }
     return csv;
 }

@@ -3,26 +3,42 @@
 #include "chain/pasos.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace tubrix {
 namespace {
 
-constexpr double kInfinito = std::numeric_limits<double>::infinity();
+// One calculated value of a row against its requirement.
+struct Uso {
+    std::optional<double> utilizacion;
+    std::optional<double> noPositivo;
+};
 
-// required / calculated, with a non-positive factor as fully failed.
-double usoDeCoeficiente(double requerido, double calculado) {
-    return calculado > 0 ? requerido / calculado : kInfinito;
+Uso usoDeCoeficiente(double requerido, double calculado) {
+    if (calculado > 0)
+        return {requerido / calculado, std::nullopt};
+    return {std::nullopt, calculado};
+}
+
+// The worse of two values of one row: a non-positive factor (the lower one when both are),
+// else the higher utilisation.
+Uso peor(const Uso& a, const Uso& b) {
+    if (a.noPositivo || b.noPositivo)
+        return {std::nullopt, std::min(a.noPositivo.value_or(0.0), b.noPositivo.value_or(0.0))};
+    return {std::max(*a.utilizacion, *b.utilizacion), std::nullopt};
 }
 
 } // namespace
 
-PorFila<std::optional<double>> Utilizaciones(const Proyecto& p) {
+UsosVerificacion Utilizaciones(const Proyecto& p) {
     using F = FilaVerificacion;
-    PorFila<std::optional<double>> uso;
+    UsosVerificacion usos;
+    const auto pon = [&usos](F fila, const Uso& uso) {
+        usos.utilizacion[fila] = uso.utilizacion;
+        usos.coeficienteNoPositivo[fila] = uso.noPositivo;
+    };
     const bool largo = p.Largo_Plazo == 1;
     const auto tension = [&](F fila, double corto, double largoValor) {
-        uso[fila] = usoDeCoeficiente(p.Seguridad_Requerida[fila], largo ? largoValor : corto);
+        pon(fila, usoDeCoeficiente(p.Seguridad_Requerida[fila], largo ? largoValor : corto));
     };
     tension(F::TensionClave, p.Coef_Clave, p.Coef_Clave_LP);
     tension(F::TensionRinones, p.Coef_Rinones, p.Coef_Rinones_LP);
@@ -31,8 +47,8 @@ PorFila<std::optional<double>> Utilizaciones(const Proyecto& p) {
     const bool deformaciones = Hay_Deformaciones(p);
     if (deformaciones || largo) {
         const auto estabilidad = [&](F fila, double corto, double largoValor) {
-            uso[fila] = std::max(usoDeCoeficiente(p.Seguridad_Requerida[fila], corto),
-                                 usoDeCoeficiente(p.Seguridad_Requerida[fila], largoValor));
+            pon(fila, peor(usoDeCoeficiente(p.Seguridad_Requerida[fila], corto),
+                           usoDeCoeficiente(p.Seguridad_Requerida[fila], largoValor)));
         };
         estabilidad(F::EstabilidadTierras, p.Coef_Tierras, p.Coef_Tierras_LP);
         if (p.Nivel_Freatico != 0)
@@ -40,18 +56,25 @@ PorFila<std::optional<double>> Utilizaciones(const Proyecto& p) {
         estabilidad(F::EstabilidadSimultanea, p.Coef_Simultaneo, p.Coef_Simultaneo_LP);
     }
     if (deformaciones) {
+        // An admissible deflection of zero or below admits nothing: told by that value.
         const double admisible = p.Seguridad_Requerida[F::Deformacion];
-        uso[F::Deformacion] =
-            admisible > 0 ? std::max(p.Dv_Relativa, p.Dv_Relativa_LP) / admisible : kInfinito;
+        pon(F::Deformacion,
+            admisible > 0 ? Uso{std::max(p.Dv_Relativa, p.Dv_Relativa_LP) / admisible, std::nullopt}
+                          : Uso{std::nullopt, admisible});
     }
-    return uso;
+    return usos;
 }
 
-std::optional<FilaVerificacion> Fila_Determinante(const PorFila<std::optional<double>>& uso) {
-    std::optional<FilaVerificacion> determinante;
+std::optional<FilaVerificacion> Fila_Determinante(const UsosVerificacion& usos) {
     for (const FilaVerificacion fila : kFilasVerificacion)
-        if (uso[fila] && (!determinante || *uso[fila] > *uso[*determinante]))
+        if (usos.coeficienteNoPositivo[fila])
+            return fila;
+    std::optional<FilaVerificacion> determinante;
+    for (const FilaVerificacion fila : kFilasVerificacion) {
+        const auto& uso = usos.utilizacion[fila];
+        if (uso && (!determinante || *uso > *usos.utilizacion[*determinante]))
             determinante = fila;
+    }
     return determinante;
 }
 

@@ -22,7 +22,9 @@ Rechazo rechazoCatalogo(std::string texto, FocoDatosTubos foco) {
                    std::nullopt};
 }
 
-// The first stored code without a catalogue row, as the refusal that names it.
+// The first stored code without a catalogue row, or a pipe of another sub-class (which the
+// screen shows, but must not calculate with this class's stiffness), as the refusal that names
+// it.
 std::optional<Rechazo> rechazoPorFalta(const Proyecto& p, const Catalogo& catalogo) {
     if (!catalogo.buscaGrupo(p.Codigo_Material))
         return rechazoCatalogo("El grupo de material de código " +
@@ -48,6 +50,13 @@ std::optional<Rechazo> rechazoPorFalta(const Proyecto& p, const Catalogo& catalo
                                    " no está en el catálogo de tubos.",
                                FocoDatosTubos::Diametro);
     }
+    if (const TuboNormalizado* tubo = catalogo.Busca_Tubo(p.Codigo_Diametro);
+        tubo->material != p.Codigo_Submaterial)
+        return rechazoCatalogo("El tubo de código " + std::to_string(p.Codigo_Diametro) +
+                                   " es del material " + std::to_string(tubo->material) +
+                                   ", no del material " + std::to_string(p.Codigo_Submaterial) +
+                                   ". Elija un diámetro de la lista.",
+                               FocoDatosTubos::Diametro);
     return std::nullopt;
 }
 
@@ -341,6 +350,8 @@ std::optional<Rechazo> Cierra_Datos_Tubos(Proyecto& proyecto, const Catalogo& ca
         }
         return rechazoPorFalta(proyecto, catalogo);
     }
+    if (boton == Boton::Siguiente && ficha->tubo->material != proyecto.Codigo_Submaterial)
+        return rechazoPorFalta(proyecto, catalogo);
     guardaDatosTubo(proyecto, *ficha);
 
     if (boton == Boton::Atras) {

@@ -154,13 +154,15 @@ std::vector<QList<QPointF>> tramosDeFila(const std::vector<PuntoEstudio>& puntos
     QList<QPointF> actual;
     for (const PuntoEstudio& p : puntos) {
         const std::optional<double>& uso = p.utilizacion[fila];
-        if (p.rechazo || !uso) {
+        const bool noPositivo = p.coeficienteNoPositivo[fila].has_value();
+        if (p.rechazo || (!uso && !noPositivo)) {
             if (!actual.isEmpty())
                 tramos.push_back(std::exchange(actual, {}));
             continue;
         }
-        // An infinitely used row (a compressive stress) leaves the top of the chart.
-        actual.append(QPointF(p.valor, std::isfinite(*uso) ? *uso : fueraDeEscala));
+        // A row failed by a non-positive factor (a stress of the other sign) leaves the top of
+        // the chart.
+        actual.append(QPointF(p.valor, noPositivo ? fueraDeEscala : *uso));
     }
     if (!actual.isEmpty())
         tramos.push_back(std::move(actual));
@@ -214,11 +216,10 @@ QString ModeloPuntos::texto(const PuntoEstudio& p, int columna) const {
     if (columna == 1)
         return qs(textoVeredicto(veredictoDe(p)));
     if (columna < 2 + filas) {
-        const std::optional<double>& uso =
-            p.utilizacion[m_filas.at(static_cast<std::size_t>(columna - 2))];
-        if (p.rechazo || !uso)
+        const FilaVerificacion fila = m_filas.at(static_cast<std::size_t>(columna - 2));
+        if (p.rechazo)
             return {};
-        return std::isinf(*uso) ? QStringLiteral("∞") : numero(*uso, "#,##0.00");
+        return qs(textoUso(p.utilizacion[fila], p.coeficienteNoPositivo[fila], m_separadores));
     }
     if (columna == 2 + filas)
         return p.rechazo ? QString() : numero(p.deformacionCorto, "#,##0.00");
@@ -503,7 +504,7 @@ void EstudioParametrico::calcula() {
     std::vector<FilaVerificacion> filas;
     for (const FilaVerificacion fila : kFilasVerificacion)
         if (std::any_of(puntos.begin(), puntos.end(), [fila](const PuntoEstudio& p) {
-                return !p.rechazo && p.utilizacion[fila].has_value();
+                return !p.rechazo && (p.utilizacion[fila] || p.coeficienteNoPositivo[fila]);
             }))
             filas.push_back(fila);
 
@@ -644,6 +645,12 @@ void EstudioParametrico::muestraLimites() {
     if (!profundidad)
         return;
     const LimitesProfundidad& l = *m_limitesProfundidad;
+    if (l.rechazo) {
+        // Refused at every height: an input to mend, not a pipe found wanting.
+        m_limites->setText(QStringLiteral("No se puede calcular a ninguna profundidad: ") +
+                           qs(l.rechazo->mensaje).simplified());
+        return;
+    }
     if (!l.minima || !l.maxima) {
         m_limites->setText(
             QStringLiteral("El tubo no es válido a ninguna profundidad entre 0,5 y 20 m."));

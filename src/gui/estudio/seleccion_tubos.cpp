@@ -13,6 +13,7 @@
 #include <array>
 #include <cmath>
 #include <exception>
+#include <limits>
 #include <map>
 #include <set>
 #include <utility>
@@ -129,7 +130,7 @@ QVariant ModeloTubos::texto(const TuboCandidato& c, Columna columna) const {
     case Columna::Utilizacion:
         if (!calculado)
             return QString();
-        return std::isinf(c.utilizacion) ? QStringLiteral("∞") : numero(c.utilizacion, "#,##0.00");
+        return qs(textoUso(c.utilizacion, c.coeficienteNoPositivo, m_separadores));
     case Columna::DeformacionCorto:
         return calculado ? numero(c.deformacionCorto, "#,##0.00") : QString();
     case Columna::DeformacionLargo:
@@ -160,6 +161,9 @@ QVariant ModeloTubos::orden(const TuboCandidato& c, Columna columna) {
     case Columna::FilaDeterminante:
         return c.filaDeterminante ? qs(nombreFila(*c.filaDeterminante)) : QVariant();
     case Columna::Utilizacion:
+        // A pipe failed by a non-positive factor sorts as the most used.
+        if (calculado && c.coeficienteNoPositivo)
+            return std::numeric_limits<double>::max();
         return calculado ? QVariant(c.utilizacion) : QVariant();
     case Columna::DeformacionCorto:
         return calculado ? QVariant(c.deformacionCorto) : QVariant();

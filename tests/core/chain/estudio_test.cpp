@@ -34,11 +34,17 @@ TEST(Utilizacion, ValidExactlyWhenEveryCountingRowIsAtMostOne) {
         Proyecto p = test::cargaSeccion(f);
         if (Calcula_Seccion(p, catalogo()))
             continue;
-        const auto uso = Utilizaciones(p);
+        const auto usos = Utilizaciones(p);
         bool todasDentro = true;
-        for (const FilaVerificacion fila : kFilasVerificacion)
-            if (uso[fila] && !(*uso[fila] <= 1.0))
+        for (const FilaVerificacion fila : kFilasVerificacion) {
+            if (usos.coeficienteNoPositivo[fila] ||
+                (usos.utilizacion[fila] && !(*usos.utilizacion[fila] <= 1.0)))
                 todasDentro = false;
+            if (usos.utilizacion[fila]) {
+                EXPECT_TRUE(std::isfinite(*usos.utilizacion[fila]));
+            }
+            EXPECT_FALSE(usos.utilizacion[fila] && usos.coeficienteNoPositivo[fila]);
+        }
         EXPECT_EQ(todasDentro, Tubo_Valido(p));
     }
 }
@@ -124,9 +130,9 @@ TEST(Estudio, PointsEqualTheForwardPassOfTheSameSection) {
             continue;
         EXPECT_EQ(Tubo_Valido(p), punto.valido);
         EXPECT_EQ(p.Dv_Relativa_LP, punto.deformacionLargo);
-        const auto uso = Utilizaciones(p);
-        for (const FilaVerificacion fila : kFilasVerificacion)
-            EXPECT_EQ(uso[fila], punto.utilizacion[fila]);
+        const auto usos = Utilizaciones(p);
+        EXPECT_EQ(usos.utilizacion, punto.utilizacion);
+        EXPECT_EQ(usos.coeficienteNoPositivo, punto.coeficienteNoPositivo);
     }
     const auto seleccion = Selecciona_Tubos(base, catalogo(), {600, std::nullopt});
     for (const TuboCandidato& c : seleccion) {

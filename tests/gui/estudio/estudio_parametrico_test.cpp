@@ -339,10 +339,12 @@ void EstudioParametricoTest::los_huecos_cortan_las_lineas_y_las_zonas() {
     };
     PuntoEstudio rechazado = punto(3, 0.5, false);
     rechazado.rechazo = Parada{3, Pantalla::Datos_Zanja, "fuera de rango"};
-    const double inf = std::numeric_limits<double>::infinity();
+    // A crown failed by a negative factor has no utilisation and is drawn off the chart.
+    PuntoEstudio comprimido = punto(6, std::nullopt, false);
+    comprimido.coeficienteNoPositivo[F::TensionClave] = -0.45;
     const std::vector<PuntoEstudio> puntos{
         punto(1, 0.4, true),  punto(2, 0.6, true),          rechazado,
-        punto(4, 0.9, true),  punto(5, std::nullopt, true), punto(6, inf, false),
+        punto(4, 0.9, true),  punto(5, std::nullopt, true), comprimido,
         punto(7, 1.2, false), punto(8, 0.8, true)};
 
     const auto tramos = gui::tramosDeFila(puntos, F::TensionClave, 99);

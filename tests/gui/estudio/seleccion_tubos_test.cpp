@@ -318,7 +318,7 @@ void SeleccionTubosTest::el_modelo_marca_veredictos_infinito_y_tubo_de_la_seccio
     TuboCandidato comprimido;
     comprimido.codigo = 77;
     comprimido.veredicto = Veredicto::NoValido;
-    comprimido.utilizacion = std::numeric_limits<double>::infinity();
+    comprimido.coeficienteNoPositivo = -0.45;
     comprimido.filaDeterminante = FilaVerificacion::TensionClave;
     comprimido.diametroExterior = 1234.5;
     TuboCandidato valido = comprimido;
@@ -335,7 +335,7 @@ void SeleccionTubosTest::el_modelo_marca_veredictos_infinito_y_tubo_de_la_seccio
     const auto dato = [&](int fila, C columna, int rol = Qt::DisplayRole) {
         return modelo.index(fila, static_cast<int>(columna)).data(rol);
     };
-    QCOMPARE(dato(0, C::Utilizacion).toString(), QStringLiteral("∞"));
+    QCOMPARE(dato(0, C::Utilizacion).toString(), QStringLiteral("coef. -0,45"));
     QCOMPARE(dato(0, C::Veredicto).toString(), QStringLiteral("Tubo NO válido"));
     QCOMPARE(dato(0, C::DiametroExterior).toString(), QStringLiteral("1.234,5"));
     QCOMPARE(dato(1, C::Utilizacion).toString(), QStringLiteral("1,00")); // 0.995 rounds up

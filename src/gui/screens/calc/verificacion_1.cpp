@@ -290,6 +290,13 @@ void Verificacion_1::guarda() {
         muestraMensaje(this, {guardado.error().mensaje, Icono::Critico, false, "Aviso"});
         return;
     }
+    // The file holds the texts in its code page and length: the user learns what it kept.
+    std::string cambios;
+    for (const std::string& aviso : Textos_Cambiados_Al_Guardar(proyecto()))
+        cambios += (cambios.empty() ? "" : "\n") + aviso;
+    if (!cambios.empty())
+        muestraMensaje(
+            this, {"El proyecto se ha guardado.\n" + cambios, Icono::Informacion, false, "Aviso"});
     proyecto().Fichero = fichero;
     cierraCon(kNavegacionSiguiente);
 }
