@@ -13,6 +13,20 @@
 
 namespace tubrix::cli {
 
+void printRefusal(const Parada& parada, std::ostream& err) {
+    // Message boxes break lines with carriage returns; a console wants line feeds.
+    std::string mensaje = parada.mensaje;
+    std::replace(mensaje.begin(), mensaje.end(), '\r', '\n');
+    err << "Cálculo detenido en el paso " << parada.paso << " (" << nombrePantalla(parada.pantalla)
+        << "): " << mensaje << '\n';
+}
+
+std::string enUnaLinea(std::string texto) {
+    std::replace(texto.begin(), texto.end(), '\r', ' ');
+    std::replace(texto.begin(), texto.end(), '\n', ' ');
+    return texto;
+}
+
 int runCalc(const std::filesystem::path& file, bool asJson, const Catalogo& catalogo,
             std::ostream& out, std::ostream& err) {
     auto loaded = loadProject(file);
@@ -32,16 +46,12 @@ int runCalc(const std::filesystem::path& file, bool asJson, const Catalogo& cata
                                                     {"screen", nombrePantalla(parada->pantalla)},
                                                     {"message", parada->mensaje}}
                                    : nlohmann::json(nullptr);
-        out << object.dump(2) << '\n';
+        out << object.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
     } else if (!parada) {
         printSummary(proyecto, catalogo, out);
     }
     if (parada) {
-        // Message boxes break lines with carriage returns; a console wants line feeds.
-        std::string mensaje = parada->mensaje;
-        std::replace(mensaje.begin(), mensaje.end(), '\r', '\n');
-        err << "Cálculo detenido en el paso " << parada->paso << " ("
-            << nombrePantalla(parada->pantalla) << "): " << mensaje << '\n';
+        printRefusal(*parada, err);
         return kExitInput;
     }
     return valido ? kExitValid : kExitNotValid;
@@ -62,7 +72,7 @@ int runConvert(const std::filesystem::path& in, const std::filesystem::path& out
         const auto written =
             writeFileAtomically(out, aJson(*loaded, camposPersistidos()).dump(2) + "\n");
         if (!written) {
-            err << "No se ha podido escribir \"" << utf8FromPath(out) << "\": " << written.error()
+            err << "No se ha podido escribir \"" << displayPath(out) << "\": " << written.error()
                 << ".\n";
             return kExitInput;
         }
@@ -72,6 +82,8 @@ int runConvert(const std::filesystem::path& in, const std::filesystem::path& out
         err << saved.error().mensaje << '\n';
         return kExitInput;
     }
+    for (const std::string& aviso : Textos_Cambiados_Al_Guardar(*loaded))
+        err << "Aviso: " << aviso << '\n';
     return 0;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "catalogue/catalogo.h"
+#include "chain/calcula_seccion.h"
 
 #include <filesystem>
 #include <ostream>
+#include <string>
 
 namespace tubrix::cli {
 
@@ -15,6 +17,12 @@ int runCalc(const std::filesystem::path& file, bool asJson, const Catalogo& cata
 // tubrix-cli convert: .json to .tbx or .tbx to .json (the persisted fields).
 int runConvert(const std::filesystem::path& in, const std::filesystem::path& out,
                std::ostream& err);
+
+// "Cálculo detenido en el paso 3 (Datos_Zanja): …" on a line of its own.
+void printRefusal(const Parada& parada, std::ostream& err);
+
+// A message box text on one line: its line breaks become spaces.
+std::string enUnaLinea(std::string texto);
 
 inline constexpr int kExitValid = 0;
 inline constexpr int kExitNotValid = 1;

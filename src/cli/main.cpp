@@ -4,6 +4,7 @@
 #include "catalogue_command.h"
 #include "report_command.h"
 #include "study_command.h"
+#include "uso_es.h"
 #include "util/paths.h"
 
 #include <CLI/CLI.hpp>
@@ -30,15 +31,15 @@ int main(int argc, char** argv) {
                 "0 válido, 1 no válido, 2 detenido o fichero ilegible");
     std::string calcFile;
     bool calcJson = false;
-    calc->add_option("FILE", calcFile, "Proyecto .tbx, o .json con los datos del proyecto")
+    calc->add_option("FICHERO", calcFile, "Proyecto .tbx, o .json con los datos del proyecto")
         ->required();
     calc->add_flag("--json", calcJson, "Todo el registro del proyecto en JSON");
 
     auto* convert = app.add_subcommand("convert", "Convierte un proyecto entre .json y .tbx");
     std::string convertIn;
     std::string convertOut;
-    convert->add_option("IN", convertIn, "Fichero de entrada (.json o .tbx)")->required();
-    convert->add_option("OUT", convertOut, "Fichero de salida (.tbx o .json)")->required();
+    convert->add_option("ENTRADA", convertIn, "Fichero de entrada (.json o .tbx)")->required();
+    convert->add_option("SALIDA", convertOut, "Fichero de salida (.tbx o .json)")->required();
 
     auto* report = app.add_subcommand(
         "report", "Calcula una sección y escribe el informe de cálculo en PDF o como imágenes");
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
     std::string reportPdf;
     std::string reportImages;
     cli::ReportOptions reportOptions;
-    report->add_option("FILE", reportFile, "Proyecto .tbx, o .json con los datos del proyecto")
+    report->add_option("FICHERO", reportFile, "Proyecto .tbx, o .json con los datos del proyecto")
         ->required();
     auto* pdfOption = report->add_option("--pdf", reportPdf, "Informe en PDF");
     auto* bmpOption =
@@ -66,9 +67,11 @@ int main(int argc, char** argv) {
         "select", "Prueba todos los tubos del catálogo en la sección y dice cuáles son válidos");
     std::optional<int> selectDn;
     std::optional<int> selectGroup;
-    select->add_option("FILE", studyFile, "Proyecto .tbx o .json")->required();
-    select->add_option("--dn", selectDn, "Solo tubos de este diámetro nominal");
-    select->add_option("--group", selectGroup, "Solo tubos de este grupo de material");
+    select->add_option("FICHERO", studyFile, "Proyecto .tbx o .json")->required();
+    select->add_option("--dn", selectDn, "Solo tubos de este diámetro nominal")
+        ->check(cli::enteroEntre(1, 32767));
+    select->add_option("--group", selectGroup, "Solo tubos de este grupo de material")
+        ->check(cli::enteroEntre(1, 12));
     auto* selectJson = select->add_flag("--json", studyJson, "Salida JSON");
     select->add_flag("--csv", studyCsv, "Salida CSV")->excludes(selectJson);
 
@@ -77,27 +80,28 @@ int main(int argc, char** argv) {
     double sweepFrom = 0;
     double sweepTo = 0;
     int sweepSteps = 100;
-    sweep->add_option("FILE", studyFile, "Proyecto .tbx o .json")->required();
+    sweep->add_option("FICHERO", studyFile, "Proyecto .tbx o .json")->required();
     sweep->add_option("--param", sweepParam, "Dato barrido: H, Hf, B, E2 o P0")
         ->required()
-        ->check(CLI::IsMember({"H", "Hf", "B", "E2", "P0"}));
-    sweep->add_option("--from", sweepFrom, "Valor inicial")->required();
-    sweep->add_option("--to", sweepTo, "Valor final")->required();
-    sweep->add_option("--steps", sweepSteps, "Número de intervalos")->check(CLI::Range(1, 100000));
+        ->check(cli::unoDe({"H", "Hf", "B", "E2", "P0"}));
+    sweep->add_option("--from", sweepFrom, "Valor inicial")->required()->check(cli::numeroFinito());
+    sweep->add_option("--to", sweepTo, "Valor final")->required()->check(cli::numeroFinito());
+    sweep->add_option("--steps", sweepSteps, "Número de intervalos")
+        ->check(cli::enteroEntre(1, 100000));
     auto* sweepJson = sweep->add_flag("--json", studyJson, "Salida JSON");
     sweep->add_flag("--csv", studyCsv, "Salida CSV")->excludes(sweepJson);
 
     auto* limits =
         app.add_subcommand("limits", "Profundidades mínima y máxima a las que el tubo es válido");
-    limits->add_option("FILE", studyFile, "Proyecto .tbx o .json")->required();
+    limits->add_option("FICHERO", studyFile, "Proyecto .tbx o .json")->required();
 
+    cli::traduceAyuda(app);
     try {
         app.parse(argc, argv);
         if (*report && reportPdf.empty() && reportImages.empty())
             throw CLI::RequiredError("--pdf o --bmp");
     } catch (const CLI::ParseError& e) {
-        const int code = app.exit(e);
-        return e.get_exit_code() == 0 ? code : cli::kExitUsage;
+        return cli::respondeAlUso(app, e, argc, argv, std::cout, std::cerr);
     }
 
     if (*convert)

@@ -3,9 +3,9 @@
 #include "model/fichero_proyecto.h"
 #include "model/proyecto_json.h"
 #include "util/paths.h"
+#include "util/read_file.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace tubrix::cli {
 
@@ -20,22 +20,25 @@ Resultado<Proyecto> loadProject(const std::filesystem::path& file) {
     Proyecto proyecto;
     Arranca_Programa(proyecto);
     Inicializa_Proyecto(proyecto);
-    const std::string name = utf8FromPath(file);
+    const std::string name = displayPath(file);
     if (!isJsonFile(file)) {
         if (auto opened = Abre_Proyecto(proyecto, file); !opened)
             return tl::unexpected(opened.error());
         proyecto.Fichero = name;
         return proyecto;
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+    // A project holds 58 values: a file of megabytes is something else, and is not read whole.
+    constexpr std::size_t kMaximoJson = 4 << 20;
+    const auto text = readFile(file, kMaximoJson + 1);
+    if (!text)
         return falla(CodigoError::FicheroNoLegible,
-                     "No se puede leer el fichero \"" + name + "\".");
-    const nlohmann::json object = nlohmann::json::parse(in, nullptr, false);
-    if (object.is_discarded())
+                     "No se puede leer el fichero \"" + name + "\": " + text.error() + ".");
+    if (text->size() > kMaximoJson)
         return falla(CodigoError::FicheroNoValido,
-                     "El fichero \"" + name + "\" no es un proyecto válido: no es JSON válido.");
-    if (auto read = desdeJson(proyecto, object, name); !read)
+                     "El fichero \"" + name +
+                         "\" no es un proyecto válido: ocupa más de 4 MB y un proyecto en JSON "
+                         "ocupa unos pocos kB.");
+    if (auto read = Lee_Proyecto_Json(proyecto, *text, name); !read)
         return tl::unexpected(read.error());
     return proyecto;
 }

@@ -33,7 +33,7 @@ int runReport(const std::filesystem::path& file, const ReportOptions& options,
             err << escrito.error().mensaje << '\n';
             return kExitInput;
         }
-        out << utf8FromPath(*options.pdf) << '\n';
+        out << displayPath(*options.pdf) << '\n';
     }
     if (options.imagenes) {
         const Informe informe =
@@ -44,7 +44,7 @@ int runReport(const std::filesystem::path& file, const ReportOptions& options,
             return kExitInput;
         }
         for (const auto& f : *escritas)
-            out << utf8FromPath(f) << '\n';
+            out << displayPath(f) << '\n';
     }
     return 0;
 }

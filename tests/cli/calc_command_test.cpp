@@ -99,6 +99,26 @@ TEST(CliCalc, UnreadableOrInvalidInputIsStatusTwo) {
     EXPECT_NE(calcula(dir / "tipo.json").err.find("entre -32768 y 32767"), std::string::npos);
 }
 
+// Group, sub-class and pipe must belong together: a PE pipe calculated with the moduli of PVC
+// was "válido".
+TEST(CliCalc, CodesThatDoNotBelongTogetherAreRefused) {
+    test::TempDir dir;
+    std::ofstream(dir / "grupo.json") << R"({"Codigo_Material": 6, "H": 2, "B": 1.2, "Beta": 90})";
+    const Salida grupo = calcula(dir / "grupo.json");
+    EXPECT_EQ(grupo.estado, kExitInput);
+    EXPECT_NE(grupo.err.find("no es un proyecto válido: Codigo_Submaterial = 1102 (valores "
+                             "admitidos: 601 a 700)"),
+              std::string::npos)
+        << grupo.err;
+    std::ofstream(dir / "tubo.json") << R"({"Codigo_Diametro": 6306, "H": 2, "B": 1.2})";
+    const Salida tubo = calcula(dir / "tubo.json");
+    EXPECT_EQ(tubo.estado, kExitInput);
+    EXPECT_NE(tubo.err.find("paso 1 (Datos_Tubos): El tubo de código 6306 es del material 603, "
+                            "no del material 1102."),
+              std::string::npos)
+        << tubo.err;
+}
+
 TEST(CliConvert, JsonToProjectFileAndBackKeepsEveryPersistedField) {
     test::TempDir dir;
     std::ostringstream err;
@@ -110,6 +130,54 @@ TEST(CliConvert, JsonToProjectFileAndBackKeepsEveryPersistedField) {
     EXPECT_EQ(lee(dir / "pp.tbx").size(), kBytesProyecto);
     EXPECT_EQ(runConvert(dir / "pp.tbx", dir / "copia.tbx", err), kExitUsage);
 }
+
+TEST(CliConvert, TextsTheFileCannotHoldAreWarnedAbout) {
+    test::TempDir dir;
+    std::ofstream(dir / "texto.json")
+        << R"({"Texto_Proyecto": "Colector 中 )" + std::string(140, 'x') + R"("})";
+    std::ostringstream err;
+    ASSERT_EQ(runConvert(dir / "texto.json", dir / "texto.tbx", err), 0) << err.str();
+    EXPECT_EQ(err.str(), "Aviso: El texto de Texto_Proyecto cambia al guardarlo: 1 carácter que "
+                         "el fichero no puede guardar se guarda como \"?\", y se guardan sus 126 "
+                         "primeros caracteres de 151.\n");
+    std::ostringstream limpio;
+    ASSERT_EQ(runConvert(dir / "texto.tbx", dir / "vuelta.json", limpio), 0);
+    ASSERT_EQ(runConvert(dir / "vuelta.json", dir / "vuelta.tbx", limpio), 0);
+    EXPECT_TRUE(limpio.str().empty()) << limpio.str();
+}
+
+#ifndef _WIN32
+TEST(CliConvert, WritingThroughASymbolicLinkKeepsTheLink) {
+    test::TempDir dir;
+    fs::create_directory(dir / "obras");
+    std::ofstream(dir / "obras" / "real.tbx") << "viejo";
+    fs::create_symlink(fs::path("obras") / "real.tbx", dir / "enlace.tbx");
+    std::ostringstream err;
+    ASSERT_EQ(runConvert(seccion("pvc-sn8-zanja-trafico.json"), dir / "enlace.tbx", err), 0)
+        << err.str();
+    EXPECT_TRUE(fs::is_symlink(dir / "enlace.tbx"));
+    EXPECT_EQ(lee(dir / "obras" / "real.tbx").size(), kBytesProyecto);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "obras"), fs::directory_iterator()), 1);
+}
+
+// A name copied from an old Windows disk holds Latin-1 bytes: the JSON output shows them as
+// replacement characters instead of aborting.
+TEST(CliCalc, AFileNameThatIsNotUtf8IsShownWithReplacementCharacters) {
+    test::TempDir dir;
+    const fs::path latin1 = dir.path() / fs::path(std::string("ca\xF1o.tbx"));
+    std::ostringstream err;
+    ASSERT_EQ(runConvert(seccion("pvc-sn8-zanja-trafico.json"), latin1, err), 0) << err.str();
+    const Salida s = calcula(latin1, true);
+    EXPECT_EQ(s.estado, kExitValid) << s.err;
+    const auto objeto = nlohmann::json::parse(s.out);
+    const std::string fichero = objeto.at("Fichero");
+    EXPECT_NE(fichero.find("ca\xEF\xBF\xBDo.tbx"), std::string::npos) << fichero;
+
+    std::ofstream(dir.path() / fs::path(std::string("ro\xF1o.json"))) << "{";
+    const Salida roto = calcula(dir.path() / fs::path(std::string("ro\xF1o.json")));
+    EXPECT_NE(roto.err.find("ro\xEF\xBF\xBDo.json"), std::string::npos) << roto.err;
+}
+#endif
 
 } // namespace
 } // namespace tubrix::cli
