@@ -325,6 +325,7 @@ void SeleccionTubosTest::el_modelo_marca_veredictos_infinito_y_tubo_de_la_seccio
     valido.codigo = 78;
     valido.veredicto = Veredicto::Valido;
     valido.utilizacion = 0.995;
+    valido.coeficienteNoPositivo.reset();
     TuboCandidato rechazado = comprimido;
     rechazado.codigo = 79;
     rechazado.veredicto = Veredicto::Rechazado;

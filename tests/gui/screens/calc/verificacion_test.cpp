@@ -377,6 +377,18 @@ void VerificacionTest::guardar_escribe_el_proyecto_y_termina() {
     QVERIFY(fs::exists(dir / "OBRA.TBX"));
     QCOMPARE(otro.p.Fichero, utf8(dir / "OBRA.TBX"));
     QVERIFY(leeTodo(dir / "OBRA.TBX") == Codifica_Proyecto(otro.p));
+
+    // A project text the file cannot hold whole is saved, and the user is told what it kept.
+    Banco largo(kRigido, [](Proyecto& p) { p.Texto_Proyecto = std::string(130, 'x'); });
+    largo.respuestaDialogo = utf8(dir / "largo.tbx");
+    Verificacion_1 tercera(largo.contexto);
+    tercera.show();
+    QTest::mouseClick(tercera.guardar(), Qt::LeftButton);
+    QVERIFY(fs::exists(dir / "largo.tbx"));
+    QCOMPARE(contestador.vistos().size(), std::size_t{1});
+    QVERIFY(contestador.vistos().front().texto.contains(
+        QStringLiteral("Texto_Proyecto cambia al guardarlo: se guardan sus 126 primeros")));
+    QVERIFY(!tercera.isVisible());
 }
 
 void VerificacionTest::guardar_pregunta_si_la_extension_lleva_a_un_fichero_existente() {
