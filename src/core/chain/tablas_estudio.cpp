@@ -1,32 +1,30 @@
 #include "chain/tablas_estudio.h"
 
+#include "format/formato.h"
+#include "util/paths.h"
+
+#include <algorithm>
 #include <array>
 #include <charconv>
-#include <cmath>
 
 namespace tubrix {
 namespace {
 
-// A number as CSV: shortest text that reads back exactly; empty when it does not exist.
-std::string numero(double valor) {
-    if (!std::isfinite(valor))
-        return "";
-    char texto[32];
-    const auto r = std::to_chars(texto, texto + sizeof texto, valor);
-    return std::string(texto, r.ptr);
-}
-
-// A text field, quoted when it holds a comma, a quote or a line break.
-std::string campo(std::string_view texto) {
-    if (texto.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(texto);
-    std::string out = "\"";
-    for (const char c : texto) {
-        if (c == '"')
-            out += '"';
-        out += c == '\r' ? ' ' : c;
+// "Tensión clave -0,45 / Tensión base -0,2": the rows of a point failed by a factor of zero or
+// below, with the decimal separator of the file.
+std::string noPositivosDe(const PuntoEstudio& p, const FormatoCsv& formato) {
+    std::string texto;
+    for (const FilaVerificacion fila : kFilasVerificacion) {
+        if (!p.coeficienteNoPositivo[fila])
+            continue;
+        char numero[32];
+        const auto r =
+            std::to_chars(numero, numero + sizeof numero, *p.coeficienteNoPositivo[fila]);
+        std::string valor(numero, r.ptr);
+        std::replace(valor.begin(), valor.end(), '.', formato.decimal);
+        texto += (texto.empty() ? "" : " / ") + std::string(nombreFila(fila)) + " " + valor;
     }
-    return out + '"';
+    return texto;
 }
 
 } // namespace
@@ -36,6 +34,15 @@ std::string_view nombreFila(FilaVerificacion fila) {
         "Tensión clave",    "Tensión riñones",        "Tensión base",         "Estabilidad tierras",
         "Estabilidad agua", "Estabilidad simultánea", "Acortamiento relativo"};
     return kNombres[static_cast<std::size_t>(fila)];
+}
+
+std::string textoUso(std::optional<double> utilizacion, std::optional<double> coeficienteNoPositivo,
+                     const Separadores& separadores) {
+    if (coeficienteNoPositivo)
+        return "coef. " + formatea(*coeficienteNoPositivo, "#,##0.00", separadores);
+    if (utilizacion)
+        return formatea(*utilizacion, "#,##0.00", separadores);
+    return {};
 }
 
 std::string_view textoVeredicto(Veredicto veredicto) {
@@ -50,56 +57,109 @@ std::string_view textoVeredicto(Veredicto veredicto) {
     return {};
 }
 
-std::string textoUso(std::optional<double> utilizacion, std::optional<double> coeficienteNoPositivo,
-                     const Separadores& separadores) {
-    if (coeficienteNoPositivo)
-        return "coef. " + formatea(*coeficienteNoPositivo, "#,##0.00", separadores);
-    if (utilizacion)
-        return formatea(*utilizacion, "#,##0.00", separadores);
-    return {};
+std::string_view unidadDelParametro(Parametro parametro) {
+    switch (parametro) {
+    case Parametro::ModuloE2:
+        return "N/mm2";
+    case Parametro::CargaP0:
+        return "kN/m2";
+    default:
+        return "m";
+    }
 }
 
-std::string csvDelEstudio(Parametro parametro, const std::vector<PuntoEstudio>& puntos) {
-    std::string csv = std::string(nombreParametro(parametro)) + ",valido";
+std::string cabeceraDelParametro(Parametro parametro, const Proyecto& seccion) {
+    const std::string_view nombre =
+        parametro == Parametro::Recubrimiento && seccion.Tipo_Instalacion == 2
+            ? "H1"
+            : nombreParametro(parametro);
+    return std::string(nombre) + " (" + std::string(unidadDelParametro(parametro)) + ")";
+}
+
+std::string nombreDeLaSeccion(const Proyecto& seccion) {
+    std::string nombre = seccion.Texto_Proyecto;
+    while (!nombre.empty() && (nombre.back() == ' ' || nombre.back() == '\r' ||
+                               nombre.back() == '\n' || nombre.back() == '\t'))
+        nombre.pop_back();
+    if (nombre.empty() && !seccion.Fichero.empty()) {
+        nombre = utf8FromPath(pathFromUtf8(seccion.Fichero).filename());
+    }
+    if (nombre.empty())
+        nombre = "Sección sin guardar";
+    if (!seccion.Clase_Material.empty() && seccion.Diametro_Normalizado > 0)
+        nombre += " · " + seccion.Clase_Material + ", DN " +
+                  formatea(seccion.Diametro_Normalizado, "#,##0", Separadores::espanol());
+    return nombre;
+}
+
+std::string csvDelEstudio(std::string_view cabeceraValor, const std::vector<PuntoEstudio>& puntos,
+                          FormatoCsv formato) {
+    EscritorCsv csv(formato);
+    csv.texto(cabeceraValor).texto("Resultado");
     for (const FilaVerificacion fila : kFilasVerificacion)
-        csv += "," + campo(nombreFila(fila));
-    csv += ",deformacion_cp,deformacion_lp,rechazo,coeficientes_no_positivos\n";
+        csv.texto(std::string(nombreFila(fila)) + " (utilización)");
+    csv.texto("Deformación CP (%)").texto("Deformación LP (%)").texto("Motivo del rechazo");
+    csv.texto("Coeficientes no positivos");
+    csv.finDeLinea();
     for (const PuntoEstudio& p : puntos) {
-        csv += numero(p.valor) + (p.rechazo ? "," : (p.valido ? ",1" : ",0"));
-        std::string noPositivos;
+        csv.numero(p.valor);
+        csv.texto(textoVeredicto(p.rechazo  ? Veredicto::Rechazado
+                                 : p.valido ? Veredicto::Valido
+                                            : Veredicto::NoValido));
         for (const FilaVerificacion fila : kFilasVerificacion) {
-            csv += "," + (p.utilizacion[fila] ? numero(*p.utilizacion[fila]) : std::string());
-            if (p.coeficienteNoPositivo[fila])
-                noPositivos += (noPositivos.empty() ? "" : "; ") + std::string(nombreFila(fila)) +
-                               "=" + numero(*p.coeficienteNoPositivo[fila]);
+            if (p.utilizacion[fila])
+                csv.numero(*p.utilizacion[fila]);
+            else
+                csv.vacio();
         }
-        csv += "," + (p.rechazo ? std::string() : numero(p.deformacionCorto));
-        csv += "," + (p.rechazo ? std::string() : numero(p.deformacionLargo));
-        csv += "," + (p.rechazo ? campo(p.rechazo->mensaje) : std::string());
-        csv += "," + campo(noPositivos) + "\n";
+        if (p.rechazo)
+            csv.vacio().vacio().texto(p.rechazo->mensaje);
+        else
+            csv.numero(p.deformacionCorto).numero(p.deformacionLargo).vacio();
+        csv.texto(noPositivosDe(p, formato));
+        csv.finDeLinea();
     }
-    return csv;
+    return csv.resultado();
 }
 
-std::string csvDeLaSeleccion(const std::vector<TuboCandidato>& candidatos) {
-    std::string csv = "grupo,subclase,codigo,material,clase,DN,diametro_exterior,espesor,"
-                      "rigidez_anillo,veredicto,fila_determinante,utilizacion,deformacion_cp,"
-                      "deformacion_lp,rechazo,coeficiente_no_positivo\n";
+std::string csvDeLaSeleccion(const std::vector<TuboCandidato>& candidatos, FormatoCsv formato) {
+    EscritorCsv csv(formato);
+    for (const char* cabecera :
+         {"Código de grupo", "Código de subclase", "Código de tubo", "Grupo de material", "Clase",
+          "DN (mm)", "Ø exterior (mm)", "Espesor (mm)", "SN (kN/m2)", "Resultado",
+          "Fila determinante", "Utilización", "Deformación CP (%)", "Deformación LP (%)",
+          "Motivo del rechazo", "Coeficiente no positivo"})
+        csv.texto(cabecera);
+    csv.finDeLinea();
     for (const TuboCandidato& c : candidatos) {
-        const bool calculado = !c.rechazo;
-        csv += std::to_string(c.grupo) + "," + std::to_string(c.subclase) + "," +
-               std::to_string(c.codigo) + "," + campo(c.nombreGrupo) + "," + campo(c.clase) + "," +
-               std::to_string(c.diametroNominal) + "," + numero(c.diametroExterior) + "," +
-               numero(c.espesor) + "," + (calculado ? numero(c.rigidezAnillo) : "") + "," +
-               campo(textoVeredicto(c.veredicto)) + "," +
-               (c.filaDeterminante ? campo(nombreFila(*c.filaDeterminante)) : "") + "," +
-               (calculado && !c.coeficienteNoPositivo ? numero(c.utilizacion) : "") + "," +
-               (calculado ? numero(c.deformacionCorto) : "") + "," +
-               (calculado ? numero(c.deformacionLargo) : "") + "," +
-               (c.rechazo ? campo(c.rechazo->mensaje) : "") + "," +
-               (c.coeficienteNoPositivo ? numero(*c.coeficienteNoPositivo) : "") + "\n";
+        csv.entero(c.grupo).entero(c.subclase).entero(c.codigo);
+        csv.texto(c.nombreGrupo).texto(c.clase).entero(c.diametroNominal);
+        csv.numero(c.diametroExterior).numero(c.espesor);
+        if (c.rechazo)
+            csv.vacio();
+        else
+            csv.numero(c.rigidezAnillo);
+        csv.texto(textoVeredicto(c.veredicto));
+        if (c.filaDeterminante)
+            csv.texto(nombreFila(*c.filaDeterminante));
+        else
+            csv.vacio();
+        if (c.rechazo) {
+            csv.vacio().vacio().vacio().texto(c.rechazo->mensaje).vacio();
+        } else {
+            if (c.coeficienteNoPositivo)
+                csv.vacio();
+            else
+                csv.numero(c.utilizacion);
+            csv.numero(c.deformacionCorto).numero(c.deformacionLargo).vacio();
+            if (c.coeficienteNoPositivo)
+                csv.numero(*c.coeficienteNoPositivo);
+            else
+                csv.vacio();
+        }
+        csv.finDeLinea();
     }
-    return csv;
+    return csv.resultado();
 }
 
 } // namespace tubrix

@@ -3,6 +3,8 @@
 #include "chain/estudio.h"
 #include "chain/seleccion.h"
 #include "format/formato.h"
+#include "model/proyecto.h"
+#include "util/csv.h"
 
 #include <optional>
 #include <string>
@@ -18,16 +20,27 @@ std::string_view nombreFila(FilaVerificacion fila);
 std::string_view
 textoVeredicto(Veredicto veredicto); // "Tubo válido", "Tubo NO válido", "Rechazado"
 
+// The unit of a swept input ("m", "N/mm2", "kN/m2") and its heading with it: "H (m)", or
+// "H1 (m)" when the cover of an embanked trench is swept.
+std::string_view unidadDelParametro(Parametro parametro);
+std::string cabeceraDelParametro(Parametro parametro, const Proyecto& seccion);
+
+// How the section is named on exports: the project's text, else its file name, else "Sección
+// sin guardar"; then the pipe ("PVC-U SN 8, DN 400") when the pipe screen has been passed.
+std::string nombreDeLaSeccion(const Proyecto& seccion);
+
 // A row's use as the tables show it: the utilisation ("0,85"), or a calculated factor of zero or
 // below told as such ("coef. -0,45": the row fails whatever is required); empty when the row
 // does not count.
 std::string textoUso(std::optional<double> utilizacion, std::optional<double> coeficienteNoPositivo,
                      const Separadores& separadores);
 
-// CSV (comma-separated, decimal point, one header line) of a sweep and of a pipe selection.
-// Every number is finite: a row failed by a non-positive factor leaves its utilisation empty
-// and gives the factor in a column of its own.
-std::string csvDelEstudio(Parametro parametro, const std::vector<PuntoEstudio>& puntos);
-std::string csvDeLaSeleccion(const std::vector<TuboCandidato>& candidatos);
+// CSV of a sweep and of a pipe selection: one heading line of readable names with units, then
+// one line per point or pipe. Every number is finite: a row failed by a non-positive factor
+// leaves its utilisation empty and gives the factor in a column of its own.
+std::string csvDelEstudio(std::string_view cabeceraValor, const std::vector<PuntoEstudio>& puntos,
+                          FormatoCsv formato = FormatoCsv::maquina());
+std::string csvDeLaSeleccion(const std::vector<TuboCandidato>& candidatos,
+                             FormatoCsv formato = FormatoCsv::maquina());
 
 } // namespace tubrix
