@@ -111,7 +111,7 @@ int runSweep(const std::filesystem::path& file, Parametro parametro, double desd
     const auto puntos = Estudio_Parametrico(seccion, catalogo, parametro, desde, hasta, pasos);
     switch (formato) {
     case Formato::Csv:
-        out << csvDelEstudio(parametro, puntos);
+        out << csvDelEstudio(cabeceraDelParametro(parametro, seccion), puntos);
         break;
     case Formato::Json: {
         nlohmann::json lista = nlohmann::json::array();

@@ -132,7 +132,7 @@ TEST(CliObra, ExitStatusTellsTheWorstReachAndListsEveryRefusal) {
     o.salida = SalidaObra::Csv;
     const Salida csv = obra(o);
     EXPECT_EQ(csv.estado, kExitNotValid);
-    EXPECT_EQ(csv.out.substr(0, 26), "tramo,extremo,H,veredicto,");
+    EXPECT_EQ(csv.out.substr(0, 32), "Tramo,Extremo,H (m),Veredicto,Fi");
 
     o.base.reset();
     EXPECT_EQ(obra(o).estado, kExitUsage);

@@ -1,32 +1,20 @@
 #include "chain/tablas_estudio.h"
 
+#include "format/formato.h"
+#include "util/paths.h"
+
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace tubrix {
 namespace {
 
-// A number as CSV: shortest text that reads back exactly; empty when it does not exist.
-std::string numero(double valor) {
-    if (!std::isfinite(valor))
-        return valor > 0 ? "inf" : "";
-    char texto[32];
-    const auto r = std::to_chars(texto, texto + sizeof texto, valor);
-    return std::string(texto, r.ptr);
-}
-
-// A text field, quoted when it holds a comma, a quote or a line break.
-std::string campo(std::string_view texto) {
-    if (texto.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(texto);
-    std::string out = "\"";
-    for (const char c : texto) {
-        if (c == '"')
-            out += '"';
-        out += c == '\r' ? ' ' : c;
-    }
-    return out + '"';
+// A utilisation as CSV: "∞" for a row that is infinitely used, as the tables show it.
+void utilizacion(EscritorCsv& csv, double valor) {
+    if (std::isinf(valor))
+        csv.texto("∞");
+    else
+        csv.numero(valor);
 }
 
 } // namespace
@@ -50,40 +38,100 @@ std::string_view textoVeredicto(Veredicto veredicto) {
     return {};
 }
 
-std::string csvDelEstudio(Parametro parametro, const std::vector<PuntoEstudio>& puntos) {
-    std::string csv = std::string(nombreParametro(parametro)) + ",valido";
-    for (const FilaVerificacion fila : kFilasVerificacion)
-        csv += "," + campo(nombreFila(fila));
-    csv += ",deformacion_cp,deformacion_lp,rechazo\n";
-    for (const PuntoEstudio& p : puntos) {
-        csv += numero(p.valor) + (p.rechazo ? "," : (p.valido ? ",1" : ",0"));
-        for (const FilaVerificacion fila : kFilasVerificacion)
-            csv += "," + (p.utilizacion[fila] ? numero(*p.utilizacion[fila]) : std::string());
-        csv += "," + (p.rechazo ? std::string() : numero(p.deformacionCorto));
-        csv += "," + (p.rechazo ? std::string() : numero(p.deformacionLargo));
-        csv += "," + (p.rechazo ? campo(p.rechazo->mensaje) : std::string()) + "\n";
+std::string_view unidadDelParametro(Parametro parametro) {
+    switch (parametro) {
+    case Parametro::ModuloE2:
+        return "N/mm2";
+    case Parametro::CargaP0:
+        return "kN/m2";
+    default:
+        return "m";
     }
-    return csv;
 }
 
-std::string csvDeLaSeleccion(const std::vector<TuboCandidato>& candidatos) {
-    std::string csv = "grupo,subclase,codigo,material,clase,DN,diametro_exterior,espesor,"
-                      "rigidez_anillo,veredicto,fila_determinante,utilizacion,deformacion_cp,"
-                      "deformacion_lp,rechazo\n";
-    for (const TuboCandidato& c : candidatos) {
-        const bool calculado = !c.rechazo;
-        csv += std::to_string(c.grupo) + "," + std::to_string(c.subclase) + "," +
-               std::to_string(c.codigo) + "," + campo(c.nombreGrupo) + "," + campo(c.clase) + "," +
-               std::to_string(c.diametroNominal) + "," + numero(c.diametroExterior) + "," +
-               numero(c.espesor) + "," + (calculado ? numero(c.rigidezAnillo) : "") + "," +
-               campo(textoVeredicto(c.veredicto)) + "," +
-               (c.filaDeterminante ? campo(nombreFila(*c.filaDeterminante)) : "") + "," +
-               (calculado ? numero(c.utilizacion) : "") + "," +
-               (calculado ? numero(c.deformacionCorto) : "") + "," +
-               (calculado ? numero(c.deformacionLargo) : "") + "," +
-               (c.rechazo ? campo(c.rechazo->mensaje) : "") + "\n";
+std::string cabeceraDelParametro(Parametro parametro, const Proyecto& seccion) {
+    const std::string_view nombre =
+        parametro == Parametro::Recubrimiento && seccion.Tipo_Instalacion == 2
+            ? "H1"
+            : nombreParametro(parametro);
+    return std::string(nombre) + " (" + std::string(unidadDelParametro(parametro)) + ")";
+}
+
+std::string nombreDeLaSeccion(const Proyecto& seccion) {
+    std::string nombre = seccion.Texto_Proyecto;
+    while (!nombre.empty() && (nombre.back() == ' ' || nombre.back() == '\r' ||
+                               nombre.back() == '\n' || nombre.back() == '\t'))
+        nombre.pop_back();
+    if (nombre.empty() && !seccion.Fichero.empty()) {
+        nombre = utf8FromPath(pathFromUtf8(seccion.Fichero).filename());
     }
-    return csv;
+    if (nombre.empty())
+        nombre = "Sección sin guardar";
+    if (!seccion.Clase_Material.empty() && seccion.Diametro_Normalizado > 0)
+        nombre += " · " + seccion.Clase_Material + ", DN " +
+                  formatea(seccion.Diametro_Normalizado, "#,##0", Separadores::espanol());
+    return nombre;
+}
+
+std::string csvDelEstudio(std::string_view cabeceraValor, const std::vector<PuntoEstudio>& puntos,
+                          FormatoCsv formato) {
+    EscritorCsv csv(formato);
+    csv.texto(cabeceraValor).texto("Resultado");
+    for (const FilaVerificacion fila : kFilasVerificacion)
+        csv.texto(std::string(nombreFila(fila)) + " (utilización)");
+    csv.texto("Deformación CP (%)").texto("Deformación LP (%)").texto("Motivo del rechazo");
+    csv.finDeLinea();
+    for (const PuntoEstudio& p : puntos) {
+        csv.numero(p.valor);
+        csv.texto(textoVeredicto(p.rechazo  ? Veredicto::Rechazado
+                                 : p.valido ? Veredicto::Valido
+                                            : Veredicto::NoValido));
+        for (const FilaVerificacion fila : kFilasVerificacion) {
+            if (p.utilizacion[fila])
+                utilizacion(csv, *p.utilizacion[fila]);
+            else
+                csv.vacio();
+        }
+        if (p.rechazo)
+            csv.vacio().vacio().texto(p.rechazo->mensaje);
+        else
+            csv.numero(p.deformacionCorto).numero(p.deformacionLargo).vacio();
+        csv.finDeLinea();
+    }
+    return csv.resultado();
+}
+
+std::string csvDeLaSeleccion(const std::vector<TuboCandidato>& candidatos, FormatoCsv formato) {
+    EscritorCsv csv(formato);
+    for (const char* cabecera :
+         {"Código de grupo", "Código de subclase", "Código de tubo", "Grupo de material", "Clase",
+          "DN (mm)", "Ø exterior (mm)", "Espesor (mm)", "SN (kN/m2)", "Resultado",
+          "Fila determinante", "Utilización", "Deformación CP (%)", "Deformación LP (%)",
+          "Motivo del rechazo"})
+        csv.texto(cabecera);
+    csv.finDeLinea();
+    for (const TuboCandidato& c : candidatos) {
+        csv.entero(c.grupo).entero(c.subclase).entero(c.codigo);
+        csv.texto(c.nombreGrupo).texto(c.clase).entero(c.diametroNominal);
+        csv.numero(c.diametroExterior).numero(c.espesor);
+        if (c.rechazo)
+            csv.vacio();
+        else
+            csv.numero(c.rigidezAnillo);
+        csv.texto(textoVeredicto(c.veredicto));
+        if (c.filaDeterminante)
+            csv.texto(nombreFila(*c.filaDeterminante));
+        else
+            csv.vacio();
+        if (c.rechazo) {
+            csv.vacio().vacio().vacio().texto(c.rechazo->mensaje);
+        } else {
+            utilizacion(csv, c.utilizacion);
+            csv.numero(c.deformacionCorto).numero(c.deformacionLargo).vacio();
+        }
+        csv.finDeLinea();
+    }
+    return csv.resultado();
 }
 
 } // namespace tubrix

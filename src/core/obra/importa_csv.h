@@ -2,7 +2,7 @@
 
 #include "error.h"
 #include "obra/obra.h"
-#include "util/csv.h"
+#include "util/lector_csv.h"
 
 #include <filesystem>
 #include <string>

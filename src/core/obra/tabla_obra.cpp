@@ -2,7 +2,6 @@
 
 #include "chain/pasos.h"
 #include "chain/tablas_estudio.h"
-#include "util/csv.h"
 
 #include <algorithm>
 #include <cmath>
@@ -136,52 +135,62 @@ std::vector<std::string> Lineas_Resumen_Obra(const ResultadoObra& resultado,
     return lineas;
 }
 
-std::string Csv_Resultados_Obra(const ResultadoObra& resultado) {
-    const auto celda = [](std::string_view texto) {
-        return celdaCsv(texto, ',');
+std::string Csv_Resultados_Obra(const ResultadoObra& resultado, FormatoCsv formato) {
+    EscritorCsv csv(formato);
+    const auto opcional = [&](const std::optional<double>& v) {
+        if (v)
+            csv.numero(*v);
+        else
+            csv.vacio();
     };
-    const auto numero = [](double v) {
-        return numeroCsv(v, '.');
-    };
-    const auto opcionalCsv = [&](const std::optional<double>& v) {
-        return v ? numero(*v) : std::string();
-    };
-    std::string csv = "tramo,extremo,H,veredicto,fila_determinante,utilizacion";
+    for (const char* titulo :
+         {"Tramo", "Extremo", "H (m)", "Veredicto", "Fila determinante", "Utilización"})
+        csv.texto(titulo);
     for (const FilaVerificacion fila : kFilasVerificacion)
         if (fila != FilaVerificacion::Deformacion)
-            csv += "," + celda("coef " + std::string(nombreFila(fila)));
-    csv += ",deformacion_cp,deformacion_lp,veredicto_tramo,tubo_necesario,grupo_necesario,"
-           "subclase_necesaria,codigo_necesario,rechazo_paso,rechazo_pantalla,rechazo,avisos\n";
+            csv.texto("Coef. " + std::string(nombreFila(fila)));
+    for (const char* titulo :
+         {"Deformación CP (%)", "Deformación LP (%)", "Veredicto del tramo", "Tubo necesario",
+          "Grupo necesario", "Subclase necesaria", "Código necesario", "Paso del rechazo",
+          "Pantalla del rechazo", "Rechazo", "Avisos"})
+        csv.texto(titulo);
+    csv.finDeLinea();
     for (const ResultadoTramo& t : resultado.tramos) {
         for (const CalculoExtremo& c : t.calculos) {
-            csv += celda(t.nombre) + "," + std::string(nombreExtremo(c.extremo)) + "," +
-                   numero(c.recubrimiento) + "," + celda(textoVeredicto(c.veredicto)) + "," +
-                   (c.filaDeterminante ? celda(nombreFila(*c.filaDeterminante)) : "") + "," +
-                   (c.rechazo ? "" : numero(c.utilizacion));
+            csv.texto(t.nombre).texto(nombreExtremo(c.extremo)).numero(c.recubrimiento);
+            csv.texto(textoVeredicto(c.veredicto));
+            csv.texto(c.filaDeterminante ? nombreFila(*c.filaDeterminante) : "");
+            // A factor of zero or below uses the row without measure: the cell stays empty.
+            if (c.rechazo)
+                csv.vacio();
+            else
+                csv.numero(c.utilizacion);
             for (const FilaVerificacion fila : kFilasVerificacion)
                 if (fila != FilaVerificacion::Deformacion)
-                    csv += "," + opcionalCsv(c.coeficientes[fila]);
-            csv += "," + opcionalCsv(c.deformacionCorto) + "," + opcionalCsv(c.deformacionLargo);
-            csv += "," + celda(textoVeredicto(t.veredicto)) + "," + celda(textoTuboNecesario(t));
+                    opcional(c.coeficientes[fila]);
+            opcional(c.deformacionCorto);
+            opcional(c.deformacionLargo);
+            csv.texto(textoVeredicto(t.veredicto)).texto(textoTuboNecesario(t));
             if (t.tuboNecesario)
-                csv += "," + std::to_string(t.tuboNecesario->grupo) + "," +
-                       std::to_string(t.tuboNecesario->subclase) + "," +
-                       std::to_string(t.tuboNecesario->codigo);
+                csv.entero(t.tuboNecesario->grupo)
+                    .entero(t.tuboNecesario->subclase)
+                    .entero(t.tuboNecesario->codigo);
             else
-                csv += ",,,";
+                csv.vacio().vacio().vacio();
             if (c.rechazo)
-                csv += "," + std::to_string(c.rechazo->paso) + "," +
-                       std::string(nombrePantalla(c.rechazo->pantalla)) + "," +
-                       celda(enUnaLinea(c.rechazo->mensaje));
+                csv.entero(c.rechazo->paso)
+                    .texto(nombrePantalla(c.rechazo->pantalla))
+                    .texto(enUnaLinea(c.rechazo->mensaje));
             else
-                csv += ",,,";
+                csv.vacio().vacio().vacio();
             std::string avisos;
             for (const std::string& a : c.avisos)
                 avisos += (avisos.empty() ? "" : " ") + a;
-            csv += "," + celda(avisos) + "\n";
+            csv.texto(avisos);
+            csv.finDeLinea();
         }
     }
-    return csv;
+    return csv.resultado();
 }
 
 } // namespace tubrix

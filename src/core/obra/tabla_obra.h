@@ -2,6 +2,7 @@
 
 #include "format/formato.h"
 #include "obra/calcula_obra.h"
+#include "util/csv.h"
 
 #include <string>
 #include <vector>
@@ -51,8 +52,9 @@ TablaObra Tabla_Obra(const std::vector<ResultadoTramo>& tramos, const Separadore
 std::vector<std::string> Lineas_Resumen_Obra(const ResultadoObra& resultado,
                                              const Separadores& separadores);
 
-// Every calculation (one row per reach, or per end of a profile reach) as CSV with a comma
-// between cells, decimal point and one header line, numbers exact.
-std::string Csv_Resultados_Obra(const ResultadoObra& resultado);
+// Every calculation (one row per reach, or per end of a profile reach) as CSV with one header
+// line, numbers exact.
+std::string Csv_Resultados_Obra(const ResultadoObra& resultado,
+                                FormatoCsv formato = FormatoCsv::maquina());
 
 } // namespace tubrix

@@ -1,57 +1,45 @@
 #pragma once
 
-#include "error.h"
-
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tubrix {
 
-// The two ways spreadsheets write CSV: a Spanish one (";" between cells, decimal comma) and an
-// English one ("," between cells, decimal point).
-enum class SeparadorCsv { PuntoYComa, Coma };
-enum class CodificacionCsv { Utf8, Utf8ConBom, Windows1252 };
+// How a CSV file is written. With a decimal comma the fields are separated by ";", so that a
+// spreadsheet set to Spanish reads every number as a number. Desktop exports start with a UTF-8
+// byte order mark, which spreadsheets on Windows need to read "ó" or "Ø"; the command line
+// writes none.
+struct FormatoCsv {
+    char separador = ',';
+    char decimal = '.';
+    bool marcaUtf8 = false;
 
-struct DialectoCsv {
-    SeparadorCsv separador = SeparadorCsv::PuntoYComa;
-    CodificacionCsv codificacion = CodificacionCsv::Utf8;
-
-    char caracterSeparador() const { return separador == SeparadorCsv::Coma ? ',' : ';'; }
-    char separadorDecimal() const { return separador == SeparadorCsv::Coma ? '.' : ','; }
+    // The command line's CSV: comma-separated, decimal point, no mark.
+    static FormatoCsv maquina() { return {}; }
+    // A desktop export for the decimal separator of the user's settings ("," or ".").
+    static FormatoCsv paraDecimal(std::string_view decimal);
 };
 
-// "punto y coma, coma decimal, UTF-8 con BOM", as the program tells the user what it read.
-std::string describeDialecto(const DialectoCsv& dialecto);
+// Builds a CSV text field by field and line by line, quoting texts that need it.
+class EscritorCsv {
+public:
+    explicit EscritorCsv(FormatoCsv formato);
 
-struct FilaCsv {
-    int linea = 0; // line of the file where the row starts, from 1
-    std::vector<std::string> celdas;
+    EscritorCsv& texto(std::string_view valor);
+    // The shortest text that reads back exactly; an empty field when the value does not exist.
+    EscritorCsv& numero(double valor);
+    EscritorCsv& entero(long long valor);
+    EscritorCsv& vacio();
+    void finDeLinea();
+
+    const std::string& resultado() const { return m_csv; }
+
+private:
+    void separa();
+
+    FormatoCsv m_formato;
+    std::string m_csv;
+    bool m_inicioDeLinea = true;
 };
-
-// A CSV file as rows of UTF-8 cells; the first row is the header. Empty lines are skipped.
-struct TablaCsv {
-    DialectoCsv dialecto;
-    std::vector<FilaCsv> filas;
-};
-
-// Reads CSV as RFC 4180 describes it (quoted cells may hold separators, quotes doubled and line
-// breaks; lines end in CRLF or LF) after detecting its dialect: a UTF-8 byte order mark, else
-// valid UTF-8, else Windows-1252; ";" when the first line holds one outside quotes, else ",".
-// An unclosed quote or a row whose number of cells differs from the header's is an error
-// naming the line.
-Resultado<TablaCsv> leeCsv(std::string_view bytes);
-
-// A number written in the dialect's decimal separator, with an optional sign and exponent and
-// blanks around it; nothing else (no thousands grouping, no other separator).
-std::optional<double> leeNumeroCsv(std::string_view texto, char separadorDecimal);
-
-// One cell for writing: quoted when it holds the separator, a quote or a line break.
-std::string celdaCsv(std::string_view texto, char separador);
-
-// The shortest text of a finite number that reads back exactly, with the decimal separator
-// given.
-std::string numeroCsv(double valor, char separadorDecimal);
 
 } // namespace tubrix

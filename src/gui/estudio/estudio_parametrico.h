@@ -1,19 +1,17 @@
 #pragma once
 
 #include "chain/estudio.h"
-#include "estudio/seleccion_tubos.h"
+#include "estudio/exportacion.h"
+#include "estudio/grafico_estudio.h"
+#include "estudio/modelo_puntos.h"
 #include "ui/contexto.h"
 
 #include <optional>
 #include <utility>
 #include <vector>
 
-#include <QAbstractTableModel>
 #include <QDialog>
-#include <QList>
-#include <QPointF>
 
-class QChart;
 class QChartView;
 class QComboBox;
 class QLabel;
@@ -21,44 +19,8 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTableView;
-class QValueAxis;
 
 namespace tubrix::gui {
-
-// The line of one verification row over a sweep, cut where a point has no value (refused, or the
-// row does not count there) so that the gaps show. An infinitely used row (a compressive stress)
-// is drawn at `fueraDeEscala`, above the chart.
-std::vector<QList<QPointF>> tramosDeFila(const std::vector<PuntoEstudio>& puntos,
-                                         FilaVerificacion fila, double fueraDeEscala);
-
-// The runs of valid points of a sweep, as (first value, last value).
-std::vector<std::pair<double, double>> tramosValidos(const std::vector<PuntoEstudio>& puntos);
-
-// The points of a sweep, one row each: the value, the verdict, the utilisation of each row that
-// counts, the deflections and the refusal.
-class ModeloPuntos final : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    explicit ModeloPuntos(Separadores separadores, QObject* parent = nullptr);
-
-    void pon(QString cabeceraValor, std::vector<PuntoEstudio> puntos,
-             std::vector<FilaVerificacion> filas);
-    const std::vector<PuntoEstudio>& puntos() const { return m_puntos; }
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
-
-private:
-    QString texto(const PuntoEstudio& p, int columna) const;
-
-    Separadores m_separadores;
-    QString m_cabeceraValor;
-    std::vector<PuntoEstudio> m_puntos;
-    std::vector<FilaVerificacion> m_filas; // the rows that count somewhere in the sweep
-};
 
 // "Estudio paramétrico": one input of the section swept over a range, every point calculated as
 // the wizard would, and the utilisation of each verification row drawn against the value. Works
@@ -99,11 +61,10 @@ private:
     void ponValoresPorDefecto();
     void borraResultados();
     void calcula();
-    void dibuja(Parametro parametro, const std::vector<PuntoEstudio>& puntos,
-                const std::vector<FilaVerificacion>& filas, double desde, double hasta);
     void muestraLimites();
     void exportaCsv();
     void exportaPng();
+    QString tituloDelGrafico() const;
 
     Contexto& m_contexto;
     const Proyecto m_seccion; // the section as the window found it
@@ -118,10 +79,7 @@ private:
     QSpinBox* m_pasos = nullptr;
     QLabel* m_valorActual = nullptr;
     QPushButton* m_calcular = nullptr;
-    QChart* m_chart = nullptr;
-    QValueAxis* m_ejeX = nullptr;
-    QValueAxis* m_ejeY = nullptr;
-    QChartView* m_grafico = nullptr;
+    GraficoEstudio* m_grafico = nullptr;
     ModeloPuntos* m_modelo = nullptr;
     QTableView* m_tabla = nullptr;
     QLabel* m_estado = nullptr;

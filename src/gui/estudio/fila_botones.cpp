@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 
 namespace tubrix::gui {
@@ -17,7 +18,14 @@ QHBoxLayout* filaBotonesEstudio(QDialog* ventana, std::initializer_list<QPushBut
     auto* fila = new QHBoxLayout;
     for (QPushButton* boton : acciones)
         fila->addWidget(boton);
-    fila->addStretch(1);
+    auto* exportado = new QLabel(ventana);
+    exportado->setObjectName(QStringLiteral("Exportado"));
+    exportado->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long path must not widen the window.
+    exportado->setMinimumWidth(0);
+    exportado->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    fila->addSpacing(12);
+    fila->addWidget(exportado, 1);
     QPushButton* cerrar = botonEstudio(QStringLiteral("Cerrar"), QStringLiteral("Cerrar"), ventana);
     QObject::connect(cerrar, &QPushButton::clicked, ventana, &QDialog::reject);
     fila->addWidget(cerrar);

@@ -1,13 +1,11 @@
 #include "estudio/seleccion_tubos.h"
 
 #include "chain/tablas_estudio.h"
+#include "estudio/cursor_ocupado.h"
 #include "estudio/fila_botones.h"
 #include "format/formato.h"
-#include "ui/dialogos_fichero.h"
 #include "ui/mensajes.h"
 #include "ui/rejilla.h"
-#include "util/atomic_file.h"
-#include "util/paths.h"
 
 #include <algorithm>
 #include <array>
@@ -17,13 +15,7 @@
 #include <set>
 #include <utility>
 
-#include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QFont>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -35,220 +27,16 @@
 #include <QVBoxLayout>
 
 namespace tubrix::gui {
-namespace {
 
 using Columna = ModeloTubos::Columna;
-
-// The busy cursor while the engine runs (a few milliseconds; the UI thread is fine for that).
-class CursorOcupado {
-public:
-    CursorOcupado() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CursorOcupado() { QGuiApplication::restoreOverrideCursor(); }
-    CursorOcupado(const CursorOcupado&) = delete;
-    CursorOcupado& operator=(const CursorOcupado&) = delete;
-};
-
-QString plural(std::size_t n, const char* singular, const char* varios) {
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? singular : varios));
-}
-
-// A refusal on one line, as a table cell shows it.
-QString enUnaLinea(const std::string& texto) {
-    return qs(texto).simplified();
-}
-
-} // namespace
-
-std::optional<std::string> pideFicheroExportacion(QWidget* parent, const QString& titulo,
-                                                  const QString& filtro, const QString& extension,
-                                                  const std::string& sugerido) {
-    const QString inicial =
-        QDir(QString::fromStdString(carpetaInicial())).filePath(QString::fromStdString(sugerido));
-    QString nombre = QFileDialog::getSaveFileName(parent, titulo, inicial, filtro);
-    if (nombre.isEmpty())
-        return std::nullopt;
-    if (QFileInfo(nombre).suffix().isEmpty())
-        nombre += extension;
-    const std::string elegido = QDir::toNativeSeparators(nombre).toStdString();
-    recuerdaCarpeta(elegido);
-    return elegido;
-}
-
-QColor fondoDeVeredicto(Veredicto veredicto) {
-    switch (veredicto) {
-    case Veredicto::Valido:
-        return {0xdf, 0xf0, 0xd8};
-    case Veredicto::NoValido:
-        return {0xf6, 0xdc, 0xdc};
-    case Veredicto::Rechazado:
-        return {0xe8, 0xe8, 0xe8};
-    }
-    return {};
-}
-
-ModeloTubos::ModeloTubos(Separadores separadores, std::int16_t tuboDeLaSeccion, QObject* parent)
-    : QAbstractTableModel(parent), m_separadores(std::move(separadores)),
-      m_tuboDeLaSeccion(tuboDeLaSeccion) {}
-
-void ModeloTubos::pon(std::vector<TuboCandidato> candidatos) {
-    beginResetModel();
-    m_candidatos = std::move(candidatos);
-    endResetModel();
-}
-
-int ModeloTubos::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_candidatos.size());
-}
-
-int ModeloTubos::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kColumnas;
-}
-
-QVariant ModeloTubos::texto(const TuboCandidato& c, Columna columna) const {
-    const bool calculado = !c.rechazo;
-    const auto numero = [this](double valor, const char* patron) {
-        return qs(formatea(valor, patron, m_separadores));
-    };
-    switch (columna) {
-    case Columna::Veredicto:
-        return qs(textoVeredicto(c.veredicto));
-    case Columna::Grupo:
-        return qs(c.nombreGrupo);
-    case Columna::Clase:
-        return qs(c.clase);
-    case Columna::DN:
-        return QString::number(c.diametroNominal);
-    case Columna::DiametroExterior:
-        return numero(c.diametroExterior, "#,##0.0#");
-    case Columna::Espesor:
-        return numero(c.espesor, "#,##0.0#");
-    case Columna::Rigidez:
-        return calculado ? numero(c.rigidezAnillo, "#,##0.0") : QString();
-    case Columna::FilaDeterminante:
-        return c.filaDeterminante ? qs(nombreFila(*c.filaDeterminante)) : QString();
-    case Columna::Utilizacion:
-        if (!calculado)
-            return QString();
-        return std::isinf(c.utilizacion) ? QStringLiteral("∞") : numero(c.utilizacion, "#,##0.00");
-    case Columna::DeformacionCorto:
-        return calculado ? numero(c.deformacionCorto, "#,##0.00") : QString();
-    case Columna::DeformacionLargo:
-        return calculado ? numero(c.deformacionLargo, "#,##0.00") : QString();
-    case Columna::Rechazo:
-        return c.rechazo ? enUnaLinea(c.rechazo->mensaje) : QString();
-    }
-    return {};
-}
-
-QVariant ModeloTubos::orden(const TuboCandidato& c, Columna columna) {
-    const bool calculado = !c.rechazo;
-    switch (columna) {
-    case Columna::Veredicto:
-        return static_cast<int>(c.veredicto);
-    case Columna::Grupo:
-        return qs(c.nombreGrupo);
-    case Columna::Clase:
-        return qs(c.clase);
-    case Columna::DN:
-        return static_cast<int>(c.diametroNominal);
-    case Columna::DiametroExterior:
-        return c.diametroExterior;
-    case Columna::Espesor:
-        return c.espesor;
-    case Columna::Rigidez:
-        return calculado ? QVariant(c.rigidezAnillo) : QVariant();
-    case Columna::FilaDeterminante:
-        return c.filaDeterminante ? qs(nombreFila(*c.filaDeterminante)) : QVariant();
-    case Columna::Utilizacion:
-        return calculado ? QVariant(c.utilizacion) : QVariant();
-    case Columna::DeformacionCorto:
-        return calculado ? QVariant(c.deformacionCorto) : QVariant();
-    case Columna::DeformacionLargo:
-        return calculado ? QVariant(c.deformacionLargo) : QVariant();
-    case Columna::Rechazo:
-        return c.rechazo ? qs(c.rechazo->mensaje) : QVariant();
-    }
-    return {};
-}
-
-QVariant ModeloTubos::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount() || index.column() >= kColumnas)
-        return {};
-    const TuboCandidato& c = m_candidatos.at(static_cast<std::size_t>(index.row()));
-    const auto columna = static_cast<Columna>(index.column());
-    switch (role) {
-    case Qt::DisplayRole:
-        return texto(c, columna);
-    case kRolOrden:
-        return orden(c, columna);
-    case Qt::ToolTipRole:
-        // Over any cell of a refused pipe, where and why the pass stopped.
-        if (c.rechazo)
-            return QStringLiteral("Paso %1 (%2): %3")
-                .arg(c.rechazo->paso)
-                .arg(qs(nombrePantalla(c.rechazo->pantalla)), qs(c.rechazo->mensaje));
-        if (columna == Columna::Clase || columna == Columna::Grupo)
-            return texto(c, columna);
-        return {};
-    case Qt::TextAlignmentRole:
-        switch (columna) {
-        case Columna::DN:
-        case Columna::DiametroExterior:
-        case Columna::Espesor:
-        case Columna::Rigidez:
-        case Columna::Utilizacion:
-        case Columna::DeformacionCorto:
-        case Columna::DeformacionLargo:
-            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
-        default:
-            return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
-        }
-    case Qt::BackgroundRole:
-        return fondoDeVeredicto(c.veredicto);
-    case Qt::ForegroundRole:
-        return QColor(Qt::black); // dark text on the light backgrounds, whatever the theme
-    case Qt::FontRole:
-        if (c.codigo == m_tuboDeLaSeccion) {
-            QFont negrita;
-            negrita.setBold(true);
-            return negrita;
-        }
-        return {};
-    default:
-        return {};
-    }
-}
-
-QVariant ModeloTubos::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= kColumnas)
-        return QAbstractTableModel::headerData(section, orientation, role);
-    // Two-line headings keep the number columns narrow, so that a row fits on the screen.
-    static const std::array<const char*, kColumnas> kCabeceras = {"Resultado",
-                                                                  "Grupo",
-                                                                  "Clase",
-                                                                  "DN",
-                                                                  "Ø exterior\n(mm)",
-                                                                  "Espesor\n(mm)",
-                                                                  "SN\n(kN/m2)",
-                                                                  "Fila\ndeterminante",
-                                                                  "Utilización",
-                                                                  "Deformación\nCP (%)",
-                                                                  "Deformación\nLP (%)",
-                                                                  "Motivo del rechazo"};
-    return QString::fromUtf8(kCabeceras.at(static_cast<std::size_t>(section)));
-}
 
 SeleccionTubos::SeleccionTubos(Contexto& contexto, QWidget* parent)
     : QDialog(parent), m_contexto(contexto), m_seccion(contexto.proyecto) {
     setWindowTitle(QStringLiteral("Tubos válidos"));
     setObjectName(QStringLiteral("SeleccionTubos"));
     setModal(true);
-    m_pideFichero = [](QWidget* padre, const std::string& sugerido) {
-        return pideFicheroExportacion(padre, QStringLiteral("Exportar la lista de tubos"),
-                                      QStringLiteral("Ficheros CSV (*.csv)"),
-                                      QStringLiteral(".csv"), sugerido);
-    };
+    m_pideFichero =
+        dialogoExportacion(TipoExportacion::Csv, QStringLiteral("Exportar la lista de tubos"));
     construye();
     selecciona({});
     llenaFiltros();
@@ -293,17 +81,8 @@ void SeleccionTubos::construye() {
     m_orden = new QSortFilterProxyModel(this);
     m_orden->setSourceModel(m_modelo);
     m_orden->setSortRole(ModeloTubos::kRolOrden);
-    m_tabla = new QTableView(this);
-    m_tabla->setObjectName(QStringLiteral("Tabla"));
-    m_tabla->setModel(m_orden);
-    m_tabla->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_tabla = tablaDeResultados(this, m_orden);
     m_tabla->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_tabla->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_tabla->setWordWrap(false);
-    m_tabla->setTextElideMode(Qt::ElideRight);
-    m_tabla->verticalHeader()->hide();
-    m_tabla->verticalHeader()->setDefaultSectionSize(m_tabla->fontMetrics().height() + 8);
-    m_tabla->horizontalHeader()->setStretchLastSection(true);
     // The engine's order (valid first, by DN, the most used first) until a heading is clicked.
     m_tabla->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_tabla->setSortingEnabled(true);
@@ -445,13 +224,10 @@ std::vector<TuboCandidato> SeleccionTubos::filasMostradas() const {
 }
 
 void SeleccionTubos::exporta() {
-    const std::optional<std::string> fichero = m_pideFichero(this, "tubos-validos.csv");
-    if (!fichero)
-        return;
-    if (auto escrito =
-            writeFileAtomically(pathFromUtf8(*fichero), csvDeLaSeleccion(filasMostradas()));
-        !escrito)
-        muestraMensaje(this, {escrito.error(), Icono::Critico, false, "Aviso"});
+    gui::exporta(this, m_pideFichero, "tubos-validos.csv", [this] {
+        return contenido(csvDeLaSeleccion(filasMostradas(),
+                                          FormatoCsv::paraDecimal(m_contexto.separadores.decimal)));
+    });
 }
 
 } // namespace tubrix::gui

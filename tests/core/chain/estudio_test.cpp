@@ -162,7 +162,7 @@ TEST(Estudio, RefusedStepsAreReportedNotDropped) {
     EXPECT_FALSE(barrido.front().rechazo);
     ASSERT_TRUE(barrido.back().rechazo);
     EXPECT_EQ(barrido.back().rechazo->pantalla, Pantalla::Freatico);
-    const std::string csv = csvDelEstudio(Parametro::Freatico, barrido);
+    const std::string csv = csvDelEstudio("Hf (m)", barrido);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 10);
     EXPECT_NE(csv.find("Hf debe ser menor que H"), std::string::npos);
 }

@@ -208,8 +208,7 @@ void EstudioParametricoTest::calcular_llena_el_grafico_y_la_tabla() {
     const auto esperados = Estudio_Parametrico(banco.p, banco.contexto.catalogo,
                                                Parametro::Recubrimiento, 1, 10.5, 95);
     QCOMPARE(ventana.puntos().size(), esperados.size());
-    QVERIFY(csvDelEstudio(Parametro::Recubrimiento, ventana.puntos()) ==
-            csvDelEstudio(Parametro::Recubrimiento, esperados));
+    QVERIFY(csvDelEstudio("H", ventana.puntos()) == csvDelEstudio("H", esperados));
 
     // The rows that count here: every one but the water-pressure row (no groundwater).
     const QChart* chart = ventana.grafico()->chart();
@@ -440,10 +439,9 @@ void EstudioParametricoTest::zanja_terraplenada_estudia_h1() {
     QCOMPARE(ventana.findChild<QLabel*>(QStringLiteral("ValorActual"))->text(),
              QStringLiteral("Valor de la sección: 2,0 m"));
     // The sweep moves H1, not H.
-    QVERIFY(csvDelEstudio(Parametro::Recubrimiento, ventana.puntos()) ==
-            csvDelEstudio(Parametro::Recubrimiento,
-                          Estudio_Parametrico(banco.p, banco.contexto.catalogo,
-                                              Parametro::Recubrimiento, 0.5, 20, 195)));
+    QVERIFY(csvDelEstudio("H", ventana.puntos()) ==
+            csvDelEstudio("H", Estudio_Parametrico(banco.p, banco.contexto.catalogo,
+                                                   Parametro::Recubrimiento, 0.5, 20, 195)));
     captura(ventana, "estudio_parametrico_h1.png");
     eligeParametro(ventana, Parametro::Freatico);
     QVERIFY(ventana.findChild<QLabel*>(QStringLiteral("ValorActual"))
@@ -456,14 +454,14 @@ void EstudioParametricoTest::valor_final_igual_al_inicial_se_rechaza() {
     test::Contestador contestador;
     EstudioParametrico ventana(banco.contexto);
     ventana.show();
-    const std::string antes = csvDelEstudio(Parametro::Recubrimiento, ventana.puntos());
+    const std::string antes = csvDelEstudio("H", ventana.puntos());
     calcula(ventana, "2,5", "2.5", 10);
     QCOMPARE(contestador.vistos().size(), std::size_t{1});
     QCOMPARE(contestador.vistos().front().texto,
              QStringLiteral("El valor final debe ser distinto del inicial."));
     QCOMPARE(contestador.vistos().front().titulo, QStringLiteral("Aviso"));
     QCOMPARE(ventana.focusWidget(), static_cast<QWidget*>(ventana.hasta()));
-    QVERIFY(csvDelEstudio(Parametro::Recubrimiento, ventana.puntos()) == antes);
+    QVERIFY(csvDelEstudio("H", ventana.puntos()) == antes);
 
     // A range typed backwards is swept as typed, the axis still ascending.
     calcula(ventana, "5", "1", 8);
@@ -490,12 +488,17 @@ void EstudioParametricoTest::exportar_csv_es_el_del_motor_y_el_de_la_linea_de_or
     QTest::mouseClick(ventana.exportarCsv(), Qt::LeftButton);
     QCOMPARE(sugeridos, std::vector<std::string>{"estudio-B.csv"});
     const std::string escrito = leeTodo(dir / "estudio.csv");
-    QVERIFY(escrito ==
-            csvDelEstudio(Parametro::Anchura, Estudio_Parametrico(banco.p, banco.contexto.catalogo,
-                                                                  Parametro::Anchura, 0.1, 3, 29)));
-    QVERIFY(escrito.starts_with("B,valido,"));
+    const auto puntos =
+        Estudio_Parametrico(banco.p, banco.contexto.catalogo, Parametro::Anchura, 0.1, 3, 29);
+    // Under Spanish separators: ";" between fields, decimal commas, readable headings, and the
+    // mark spreadsheets need to read the accents.
+    QVERIFY(escrito == csvDelEstudio("B (m)", puntos, FormatoCsv::paraDecimal(",")));
+    QVERIFY(escrito.starts_with("\xEF\xBB\xBF"
+                                "B (m);Resultado;Tensión clave (utilización);"));
+    QVERIFY(escrito.find("\n0,1;") != std::string::npos);
 
-    // The command line prints the same bytes for the same sweep of the same section.
+    // The command line prints the same figures for the same sweep of the same section, in the
+    // machine format (comma-separated, decimal point).
     const QString cli = QDir(QCoreApplication::applicationDirPath()).filePath("tubrix-cli");
     if (!QFileInfo::exists(cli))
         QSKIP("tubrix-cli is not built beside the tests");
@@ -507,7 +510,8 @@ void EstudioParametricoTest::exportar_csv_es_el_del_motor_y_el_de_la_linea_de_or
     QVERIFY(proceso.waitForFinished(30000));
     const QByteArray salida = proceso.readAllStandardOutput();
     QVERIFY2(proceso.exitCode() == 0, proceso.readAllStandardError().constData());
-    QVERIFY(std::string(salida.constData(), static_cast<std::size_t>(salida.size())) == escrito);
+    QVERIFY(std::string(salida.constData(), static_cast<std::size_t>(salida.size())) ==
+            csvDelEstudio("B (m)", puntos));
 }
 
 void EstudioParametricoTest::exportar_png_escribe_el_grafico() {
@@ -527,6 +531,10 @@ void EstudioParametricoTest::exportar_png_escribe_el_grafico() {
     QImage imagen;
     QVERIFY(imagen.load(QString::fromStdString(utf8(dir / "grafico.png"))));
     QCOMPARE(imagen.size(), ventana.grafico()->grab().size());
+    // The picture carries its title; the chart on the screen keeps none.
+    QVERIFY(ventana.grafico()->chart()->title().isEmpty());
+    if (const QString carpeta = qEnvironmentVariable("TUBRIX_CAPTURAS"); !carpeta.isEmpty())
+        imagen.save(QDir(carpeta).filePath(QStringLiteral("estudio_parametrico_exportado.png")));
 }
 
 void EstudioParametricoTest::exportar_cancelado_o_fallido() {

@@ -439,8 +439,8 @@ void SeleccionTubosTest::exportar_csv_escribe_las_filas_mostradas() {
     QCOMPARE(sugeridos, std::vector<std::string>{"tubos-validos.csv"});
     FiltroSeleccion filtro;
     filtro.diametroNominal = 250;
-    const std::string esperado =
-        csvDeLaSeleccion(Selecciona_Tubos(banco.p, banco.contexto.catalogo, filtro));
+    const std::string esperado = csvDeLaSeleccion(
+        Selecciona_Tubos(banco.p, banco.contexto.catalogo, filtro), FormatoCsv::paraDecimal(","));
     QVERIFY(leeTodo(fichero) == esperado);
 
     // Sorted by a heading, the file follows the order on screen.
@@ -448,7 +448,7 @@ void SeleccionTubosTest::exportar_csv_escribe_las_filas_mostradas() {
                                   Qt::DescendingOrder);
     QTest::mouseClick(dialogo.exportar(), Qt::LeftButton);
     const std::string ordenado = leeTodo(fichero);
-    QVERIFY(ordenado == csvDeLaSeleccion(dialogo.filasMostradas()));
+    QVERIFY(ordenado == csvDeLaSeleccion(dialogo.filasMostradas(), FormatoCsv::paraDecimal(",")));
     QVERIFY(ordenado != esperado);
     QCOMPARE(ordenado.size(), esperado.size());
 }
