@@ -4,27 +4,39 @@
 TUBRIX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 TUBRIX_BUILD="${TUBRIX_BUILD:-$TUBRIX_ROOT/build}"
 
+# The one package list. What the build reads from the system must come from TUBRIX_PACKAGES and
+# their dependencies (scripts/check-packages proves it); TUBRIX_TEST_PACKAGES are the tools that
+# tests, screenshots and packaging run.
 TUBRIX_PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
     libsqlitecpp-dev libsqlite3-dev
     libexpected-dev nlohmann-json3-dev libcli11-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation poppler-utils xvfb xauth
+    fonts-liberation
+)
+TUBRIX_TEST_PACKAGES=(
+    poppler-utils xvfb xauth
+    desktop-file-utils appstream shared-mime-info
+    dpkg-dev file lintian
 )
 
+# tubrix_missing_packages PACKAGE...: those of them that are not installed.
 tubrix_missing_packages() {
     local missing=()
-    for p in "${TUBRIX_PACKAGES[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     echo "${missing[@]}"
 }
 
+# tubrix_install [test]: installs the build's packages, and the tests' too when asked.
 tubrix_install() {
     command -v dpkg-query >/dev/null || { echo "This script installs with apt (Debian 12)." >&2; return 1; }
+    local wanted=("${TUBRIX_PACKAGES[@]}")
+    [ "${1:-}" = "test" ] && wanted+=("${TUBRIX_TEST_PACKAGES[@]}")
     local missing
-    missing="$(tubrix_missing_packages)"
+    missing="$(tubrix_missing_packages "${wanted[@]}")"
     [ -z "$missing" ] && return 0
     echo "Installing: $missing"
     local sudo=""

@@ -1,11 +1,13 @@
 // tubrix-cli: the calculation and the catalogue from the command line.
 #include "calc_command.h"
 #include "catalogue/catalogo_sqlite.h"
+#include "catalogue/localiza_catalogo.h"
 #include "catalogue_command.h"
 #include "obra_command.h"
 #include "report_command.h"
 #include "study_command.h"
 #include "util/paths.h"
+#include "version.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -18,11 +20,14 @@ int main(int argc, char** argv) {
     using namespace tubrix;
     CLI::App app{"Tubrix: comprobación estructural de tuberías enterradas (ATV A 127, UNE "
                  "88.211-90)."};
+    app.set_version_flag("--version", "tubrix-cli " + std::string(kVersion),
+                         "Muestra la versión del programa");
     app.require_subcommand(1);
     app.fallthrough();
     std::string cataloguePath;
     app.add_option("--catalogue", cataloguePath,
-                   "Catálogo de tubos (por omisión DatosS.db junto al programa)");
+                   "Catálogo de tubos (por omisión DatosS.db junto al programa, o en "
+                   "../share/tubrix)");
 
     auto* catalogue =
         app.add_subcommand("catalogue", "Lista los grupos, subclases y tubos del catálogo");
@@ -108,9 +113,14 @@ int main(int argc, char** argv) {
     if (*convert)
         return cli::runConvert(pathFromUtf8(convertIn), pathFromUtf8(convertOut), std::cerr);
 
-    const auto path =
-        cataloguePath.empty() ? rutaCatalogoPredeterminada() : pathFromUtf8(cataloguePath);
-    auto catalogo = abreCatalogo(path);
+    const auto path = cataloguePath.empty()
+                          ? localizaCatalogo()
+                          : Resultado<std::filesystem::path>(pathFromUtf8(cataloguePath));
+    if (!path) {
+        std::cerr << path.error().mensaje << '\n';
+        return cli::kExitInput;
+    }
+    auto catalogo = abreCatalogo(*path);
     if (!catalogo) {
         std::cerr << catalogo.error().mensaje << '\n';
         return cli::kExitInput;

@@ -1,8 +1,10 @@
 // Saves a PNG of the main window and of every wizard screen, loaded from a project, so the
 // screens and the study windows can be looked at without a display: tubrix-capturas OUT_DIR
 // [PROJECT.tbx|.json]
+#include "app/acerca_de.h"
 #include "app/principal.h"
 #include "catalogue/catalogo_sqlite.h"
+#include "catalogue/localiza_catalogo.h"
 #include "chain/calcula_seccion.h"
 #include "estudio/estudio_parametrico.h"
 #include "estudio/seleccion_tubos.h"
@@ -47,7 +49,8 @@ int main(int argc, char** argv) {
     const QDir carpeta(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(carpeta.path());
 
-    auto catalogo = tubrix::abreCatalogo(tubrix::rutaCatalogoPredeterminada());
+    auto catalogo = tubrix::localizaCatalogo().and_then(
+        [](const std::filesystem::path& ruta) { return tubrix::abreCatalogo(ruta); });
     if (!catalogo) {
         std::cerr << catalogo.error().mensaje << '\n';
         return 2;
@@ -70,6 +73,10 @@ int main(int argc, char** argv) {
     principal.resize(760, 560);
     principal.Pon_Flecha(3);
     guarda(principal, carpeta, QStringLiteral("Principal"));
+    {
+        tubrix::gui::AcercaDe acercaDe(tubrix::localizaCatalogo());
+        guarda(acercaDe, carpeta, QStringLiteral("Acerca_de"));
+    }
 
     // Each screen as the wizard shows it after the ones before it have been accepted.
     for (int paso = tubrix::kPrimerPaso; paso <= tubrix::kUltimoPaso; ++paso) {

@@ -145,10 +145,6 @@ DatosCatalogo lee(SQLite::Database& db) {
 
 } // namespace
 
-fs::path rutaCatalogoPredeterminada() {
-    return executableDirectory() / pathFromUtf8(kFicheroCatalogo);
-}
-
 Resultado<Catalogo> abreCatalogo(const fs::path& fichero) {
     const std::string nombre = utf8FromPath(fichero);
     std::error_code error;

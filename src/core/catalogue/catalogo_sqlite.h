@@ -10,9 +10,6 @@ namespace tubrix {
 
 inline constexpr std::string_view kFicheroCatalogo = "DatosS.db";
 
-// The catalogue file in the program's folder.
-std::filesystem::path rutaCatalogoPredeterminada();
-
 // Opens the SQLite catalogue read-only, checks that its five tables and their columns exist
 // (names compared without regard to case) and reads it into memory. A missing or damaged file
 // is an error whose message names the path and the reason.

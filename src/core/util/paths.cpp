@@ -50,4 +50,10 @@ std::filesystem::path executableDirectory() {
 #endif
 }
 
+std::vector<std::filesystem::path> dataFolders(const std::filesystem::path& programFolder) {
+    if (programFolder.empty())
+        return {};
+    return {programFolder, (programFolder.parent_path() / "share" / "tubrix").lexically_normal()};
+}
+
 } // namespace tubrix

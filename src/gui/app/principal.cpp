@@ -1,5 +1,7 @@
 #include "app/principal.h"
 
+#include "app/acerca_de.h"
+#include "catalogue/localiza_catalogo.h"
 #include "screens/fabrica.h"
 #include "ui/calculadora.h"
 #include "ui/dialogos_fichero.h"
@@ -12,6 +14,8 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -102,9 +106,20 @@ Principal::Principal(Contexto& contexto, QWidget* parent)
     raiz->addStretch(1);
     setCentralWidget(central);
 
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
+    QAction* acercaDe = ayuda->addAction(QStringLiteral("&Acerca de Tubrix"));
+    acercaDe->setObjectName(QStringLiteral("accionAcercaDe"));
+    acercaDe->setMenuRole(QAction::AboutRole);
+    connect(acercaDe, &QAction::triggered, this, [this] { muestraAcercaDe(); });
+
     connect(m_botones[0], &QPushButton::clicked, this, [this] { calculaSeccion(); });
     connect(m_botones[1], &QPushButton::clicked, this, [this] { abandonaAplicacion(); });
     connect(m_botones[2], &QPushButton::clicked, this, [this] { recuperaCalculo(); });
+}
+
+void Principal::muestraAcercaDe() {
+    AcercaDe acercaDe(localizaCatalogo(), this);
+    acercaDe.exec();
 }
 
 void Principal::Pon_Flecha(int linea) {

@@ -27,6 +27,9 @@ public:
     // Button 1: the quit sequence.
     void abandonaAplicacion();
 
+    // "Acerca de Tubrix", from the Ayuda menu.
+    void muestraAcercaDe();
+
     // Pon_Flecha: points the arrow at line 1..9 of the phase list, hides it at 0.
     void Pon_Flecha(int linea);
     int lineaFlecha() const { return m_lineaFlecha; }
