@@ -3,6 +3,7 @@
 #include "catalogue/catalogo_sqlite.h"
 #include "catalogue/localiza_catalogo.h"
 #include "catalogue_command.h"
+#include "obra_command.h"
 #include "report_command.h"
 #include "study_command.h"
 #include "uso_es.h"
@@ -11,6 +12,7 @@
 
 #include <CLI/CLI.hpp>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include <QGuiApplication>
@@ -100,6 +102,9 @@ int main(int argc, char** argv) {
         app.add_subcommand("limits", "Profundidades mínima y máxima a las que el tubo es válido");
     limits->add_option("FICHERO", studyFile, "Proyecto .tbx o .json")->required();
 
+    cli::ObraOptions obraOptions;
+    auto* obra = cli::addObraCommand(app, obraOptions);
+
     cli::traduceAyuda(app);
     try {
         app.parse(argc, argv);
@@ -140,6 +145,15 @@ int main(int argc, char** argv) {
     if (*sweep)
         return cli::runSweep(pathFromUtf8(studyFile), *parametroDeNombre(sweepParam), sweepFrom,
                              sweepTo, sweepSteps, formatoDe(), *catalogo, std::cout, std::cerr);
+    if (*obra) {
+        // The PDF needs a Qt Gui application, not a display.
+        if (obraOptions.pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        std::optional<QGuiApplication> qt;
+        if (obraOptions.pdf)
+            qt.emplace(argc, argv);
+        return cli::runObra(obraOptions, *catalogo, std::cout, std::cerr);
+    }
     if (*limits)
         return cli::runLimits(pathFromUtf8(studyFile), *catalogo, std::cout, std::cerr);
     if (*report) {

@@ -14,13 +14,6 @@ std::string num(double valor, const char* patron = "#,##0.0#") {
     return formatea(valor, patron, Separadores::espanol());
 }
 
-std::string columna(const std::string& texto, std::size_t ancho) {
-    std::size_t caracteres = 0;
-    for (const unsigned char c : texto)
-        caracteres += (c & 0xC0) != 0x80;
-    return caracteres >= ancho ? texto + " " : texto + std::string(ancho - caracteres, ' ');
-}
-
 std::string instalacion(const Proyecto& p) {
     switch (p.Tipo_Instalacion) {
     case 1: {
@@ -57,6 +50,13 @@ struct Fila {
 };
 
 } // namespace
+
+std::string columna(const std::string& texto, std::size_t ancho) {
+    std::size_t caracteres = 0;
+    for (const unsigned char c : texto)
+        caracteres += (c & 0xC0) != 0x80;
+    return caracteres >= ancho ? texto + " " : texto + std::string(ancho - caracteres, ' ');
+}
 
 void printSummary(const Proyecto& p, const Catalogo& catalogo, std::ostream& out) {
     const Grupo* grupo = catalogo.buscaGrupo(p.Codigo_Material);

@@ -83,13 +83,15 @@ private:
     double m_y = 0;
 };
 
-void cabeceraImpresora(Pluma& pluma, const CabeceraInforme& c, int pagina) {
+void cabeceraImpresora(Pluma& pluma, const CabeceraInforme& c, const QString& tramo, int pagina) {
     const double y0 = pluma.y();
     pluma.lineaHorizontal();
     pluma.ponY(y0 + 1);
     pluma.negrita(true);
     pluma.escribe(27, QStringLiteral("Cálculo tubrix de tuberías."));
     pluma.negrita(false);
+    if (!tramo.isEmpty())
+        pluma.escribe(120, QStringLiteral("Tramo: ") + tramo);
     pluma.ponY(y0 + 6);
     pluma.escribe(27, QStringLiteral("Titulo: ") + c.titulo);
     pluma.saltaLinea();
@@ -136,7 +138,7 @@ void PintorInforme::pintaPagina(QPainter& painter, const PaginaInforme& pagina,
     if (impresora) {
         pluma.lineaEnBlanco();
         pluma.lineaEnBlanco();
-        cabeceraImpresora(pluma, m_cabecera, pagina.numero);
+        cabeceraImpresora(pluma, m_cabecera, m_tramo, pagina.numero);
     } else {
         cabeceraPantalla(pluma, m_cabecera, pagina.numero);
     }
@@ -175,13 +177,19 @@ Resultado<void> PintorInforme::pintaEn(QPagedPaintDevice& dispositivo) const {
     if (!painter.begin(&dispositivo))
         return falla(CodigoError::FicheroNoEscribible,
                      "No se puede empezar a imprimir el informe.");
+    auto pintado = pintaCon(painter, dispositivo, false);
+    painter.end();
+    return pintado;
+}
+
+Resultado<void> PintorInforme::pintaCon(QPainter& painter, QPagedPaintDevice& dispositivo,
+                                        bool paginaNueva) const {
     const double anchoMm = dispositivo.pageLayout().paintRect(QPageLayout::Millimeter).width();
     for (std::size_t i = 0; i < m_informe.paginas.size(); ++i) {
-        if (i > 0 && !dispositivo.newPage())
+        if ((i > 0 || paginaNueva) && !dispositivo.newPage())
             return falla(CodigoError::FicheroNoEscribible, "No se ha podido pasar de página.");
         pintaPagina(painter, m_informe.paginas[i], anchoMm);
     }
-    painter.end();
     return {};
 }
 

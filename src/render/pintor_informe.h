@@ -29,11 +29,18 @@ public:
 
     // Every page on a paged device (printer, PDF), one after the other.
     Resultado<void> pintaEn(QPagedPaintDevice& dispositivo) const;
+    // The same with a painter already painting on the device (several reports in one file);
+    // starts a new page before the first one when `paginaNueva`.
+    Resultado<void> pintaCon(QPainter& painter, QPagedPaintDevice& dispositivo,
+                             bool paginaNueva) const;
 
     // One page as an image of the size of an A4 page at `puntosPorPulgada`.
     QImage imagenDePagina(std::size_t indice, double puntosPorPulgada = 150) const;
 
     std::size_t paginas() const { return m_informe.paginas.size(); }
+
+    // The reach of a works whose report this is, printed in the page header.
+    void ponTramo(QString tramo) { m_tramo = std::move(tramo); }
 
 private:
     void pintaPagina(QPainter& painter, const PaginaInforme& pagina, double anchoMm) const;
@@ -41,6 +48,7 @@ private:
     const Informe& m_informe;
     CabeceraInforme m_cabecera;
     SalidaInforme m_salida;
+    QString m_tramo;
 };
 
 // The report as a vector PDF (A4, selectable text), written atomically.

@@ -24,11 +24,14 @@ double rigidezDeAnillo(const Proyecto& p) {
 }
 
 TuboCandidato prueba(const Proyecto& seccion, const Catalogo& catalogo, const Grupo& grupo,
-                     const Subclase& subclase, const TuboNormalizado& tubo) {
+                     const Subclase& subclase, const TuboNormalizado& tubo,
+                     const std::function<void(Proyecto&)>& prepara) {
     Proyecto p = seccion;
     p.Codigo_Material = grupo.codigo;
     p.Codigo_Submaterial = subclase.codigo;
     p.Codigo_Diametro = tubo.id;
+    if (prepara)
+        prepara(p);
 
     TuboCandidato c;
     c.grupo = grupo.codigo;
@@ -61,7 +64,8 @@ TuboCandidato prueba(const Proyecto& seccion, const Catalogo& catalogo, const Gr
 } // namespace
 
 std::vector<TuboCandidato> Selecciona_Tubos(const Proyecto& seccion, const Catalogo& catalogo,
-                                            const FiltroSeleccion& filtro) {
+                                            const FiltroSeleccion& filtro,
+                                            const std::function<void(Proyecto&)>& prepara) {
     std::vector<TuboCandidato> candidatos;
     for (const EntradaLista& g : catalogo.listaGrupos()) {
         if (esAstm(g.codigo) || (filtro.grupo && *filtro.grupo != g.codigo))
@@ -72,8 +76,8 @@ std::vector<TuboCandidato> Selecciona_Tubos(const Proyecto& seccion, const Catal
             for (const EntradaTubo& t : catalogo.listaTubos(s.codigo)) {
                 if (filtro.diametroNominal && *filtro.diametroNominal != t.diametroN)
                     continue;
-                candidatos.push_back(
-                    prueba(seccion, catalogo, grupo, subclase, *catalogo.Busca_Tubo(t.codigo)));
+                candidatos.push_back(prueba(seccion, catalogo, grupo, subclase,
+                                            *catalogo.Busca_Tubo(t.codigo), prepara));
             }
         }
     }

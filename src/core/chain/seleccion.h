@@ -4,6 +4,7 @@
 #include "chain/calcula_seccion.h"
 #include "model/proyecto.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,8 +46,11 @@ struct TuboCandidato {
 // not changed. Sorted: valid pipes first, then those not valid, then the refused ones; within
 // each, by DN, then by utilisation, the most used (the one that is just enough) first, a pipe
 // failed by a non-positive factor before any other.
+// `prepara`, when given, adjusts each candidate's copy after its codes are set and before the
+// pass (a profile reach of a works puts there the cover that the candidate's bore leaves).
 std::vector<TuboCandidato> Selecciona_Tubos(const Proyecto& seccion, const Catalogo& catalogo,
-                                            const FiltroSeleccion& filtro = {});
+                                            const FiltroSeleccion& filtro = {},
+                                            const std::function<void(Proyecto&)>& prepara = {});
 
 // Puts the chosen pipe's codes into the section (what "Usar este tubo" does).
 void Usa_Tubo(Proyecto& seccion, const TuboCandidato& tubo);

@@ -1,0 +1,232 @@
+#include "obra/calcula_obra.h"
+
+#include "calc/verificacion.h"
+#include "chain/pasos.h"
+#include "chain/utilizacion.h"
+#include "util/paralelo.h"
+
+#include <algorithm>
+#include <limits>
+#include <map>
+#include <tuple>
+
+namespace tubrix {
+namespace {
+
+// Which of two calculations governs: the worse verdict, then the higher utilisation.
+bool peor(const CalculoExtremo& a, const CalculoExtremo& b) {
+    if (a.veredicto != b.veredicto)
+        return a.veredicto > b.veredicto;
+    return a.veredicto != Veredicto::Rechazado && a.utilizacion > b.utilizacion;
+}
+
+double coberturaDe(const Proyecto& p) {
+    return p.Tipo_Instalacion == 2 ? p.H1 + p.H2 : p.H;
+}
+
+// The calculated factor that decides each of rows 1 to 6, where the row counts.
+PorFila<std::optional<double>> coeficientesDe(const Proyecto& p,
+                                              const PorFila<std::optional<double>>& uso) {
+    using F = FilaVerificacion;
+    PorFila<std::optional<double>> c;
+    const bool largo = p.Largo_Plazo == 1;
+    const auto tension = [&](F fila, double corto, double lp) {
+        if (uso[fila])
+            c[fila] = largo ? lp : corto;
+    };
+    tension(F::TensionClave, p.Coef_Clave, p.Coef_Clave_LP);
+    tension(F::TensionRinones, p.Coef_Rinones, p.Coef_Rinones_LP);
+    tension(F::TensionBase, p.Coef_Base, p.Coef_Base_LP);
+    const auto estabilidad = [&](F fila, double corto, double lp) {
+        if (uso[fila])
+            c[fila] = std::min(corto, lp);
+    };
+    estabilidad(F::EstabilidadTierras, p.Coef_Tierras, p.Coef_Tierras_LP);
+    estabilidad(F::EstabilidadAgua, p.Coef_Agua, p.Coef_Agua_LP);
+    estabilidad(F::EstabilidadSimultanea, p.Coef_Simultaneo, p.Coef_Simultaneo_LP);
+    return c;
+}
+
+// Runs one end on `p`, which holds a copy of the base; leaves the calculated record there.
+CalculoExtremo calculaExtremo(Proyecto& p, const Obra& obra, const Tramo& tramo,
+                              const Catalogo& catalogo, Extremo extremo) {
+    CalculoExtremo c;
+    c.extremo = extremo;
+    c.rechazo = Aplica_Tramo(p, obra, tramo, catalogo, extremo);
+    if (!c.rechazo)
+        c.rechazo = Calcula_Seccion(p, catalogo);
+    c.recubrimiento = coberturaDe(p);
+    if (c.rechazo)
+        return c;
+    // A row failed by a factor of zero or below counts here as infinitely used, so that it
+    // governs the reach; the tables and the JSON tell it as such.
+    const UsosVerificacion usos = Utilizaciones(p);
+    c.utilizaciones = usos.utilizacion;
+    for (const FilaVerificacion fila : kFilasVerificacion)
+        if (usos.coeficienteNoPositivo[fila])
+            c.utilizaciones[fila] = std::numeric_limits<double>::infinity();
+    c.filaDeterminante = Fila_Determinante(usos);
+    c.utilizacion = c.filaDeterminante ? *c.utilizaciones[*c.filaDeterminante] : 0;
+    c.veredicto = Tubo_Valido(p) ? Veredicto::Valido : Veredicto::NoValido;
+    c.coeficientes = coeficientesDe(p, c.utilizaciones);
+    if (Hay_Deformaciones(p)) {
+        c.deformacionCorto = p.Dv_Relativa;
+        c.deformacionLargo = p.Dv_Relativa_LP;
+    }
+    c.avisos = Datos_No_Usados(tramo, p, Separadores::espanol());
+    return c;
+}
+
+// The pipe of the reach's group and DN that is just enough at every end.
+std::optional<TuboCandidato> tuboNecesario(const Obra& obra, const Tramo& tramo,
+                                           const ResultadoTramo& resultado,
+                                           const Catalogo& catalogo) {
+    // Candidates by pipe code: valid at every end so far, and the highest utilisation.
+    std::map<std::int16_t, TuboCandidato> validos;
+    bool primero = true;
+    for (const CalculoExtremo& calculo : resultado.calculos) {
+        Proyecto seccion = obra.base;
+        if (Aplica_Tramo(seccion, obra, tramo, catalogo, calculo.extremo))
+            return std::nullopt;
+        const TuboNormalizado* actual = catalogo.Busca_Tubo(seccion.Codigo_Diametro);
+        if (!actual)
+            return std::nullopt;
+        FiltroSeleccion filtro;
+        filtro.grupo = seccion.Codigo_Material;
+        filtro.diametroNominal = actual->diametroN;
+        // A profile reach keeps its levels: each candidate's bore and wall give its cover.
+        const auto prepara = [&](Proyecto& candidato) {
+            if (const auto h =
+                    Recubrimiento_En_Extremo(candidato, tramo, catalogo, calculo.extremo))
+                candidato.H = *h;
+        };
+        std::map<std::int16_t, TuboCandidato> siguen;
+        for (TuboCandidato& c : Selecciona_Tubos(seccion, catalogo, filtro, prepara)) {
+            if (c.veredicto != Veredicto::Valido)
+                continue;
+            if (primero) {
+                siguen.emplace(c.codigo, std::move(c));
+            } else if (const auto it = validos.find(c.codigo); it != validos.end()) {
+                if (c.utilizacion > it->second.utilizacion)
+                    it->second = std::move(c);
+                siguen.emplace(it->first, std::move(it->second));
+            }
+        }
+        validos = std::move(siguen);
+        primero = false;
+    }
+    const TuboCandidato* mejor = nullptr;
+    for (const auto& par : validos)
+        if (!mejor || par.second.utilizacion > mejor->utilizacion)
+            mejor = &par.second;
+    return mejor ? std::optional<TuboCandidato>(*mejor) : std::nullopt;
+}
+
+ResultadoTramo calculaTramo(Proyecto& trabajo, const Obra& obra, std::size_t indice,
+                            const Catalogo& catalogo, bool buscaTuboNecesario) {
+    const Tramo& tramo = obra.tramos.at(indice);
+    ResultadoTramo r;
+    r.indice = indice;
+    r.nombre = tramo.nombre;
+    for (const Extremo extremo : Extremos_Del_Tramo(tramo)) {
+        trabajo = obra.base;
+        r.calculos.push_back(calculaExtremo(trabajo, obra, tramo, catalogo, extremo));
+        if (peor(r.calculos.back(), r.calculos[r.determinante]))
+            r.determinante = r.calculos.size() - 1;
+    }
+    r.veredicto = r.gobierna().veredicto;
+    if (buscaTuboNecesario && r.veredicto == Veredicto::NoValido) {
+        r.tuboBuscado = true;
+        r.tuboNecesario = tuboNecesario(obra, tramo, r, catalogo);
+    }
+    return r;
+}
+
+} // namespace
+
+ResultadoTramo Calcula_Tramo(const Obra& obra, std::size_t indice, const Catalogo& catalogo,
+                             bool buscaTuboNecesario) {
+    Proyecto trabajo;
+    return calculaTramo(trabajo, obra, indice, catalogo, buscaTuboNecesario);
+}
+
+ResultadoObra Calcula_Obra(const Obra& obra, const Catalogo& catalogo, const OpcionesObra& opciones,
+                           ProgresoObra* progreso) {
+    ResultadoObra resultado;
+    const std::size_t n = obra.tramos.size();
+    resultado.tramos.resize(n);
+    const unsigned hilos = hilosParaLote(opciones.hilos, n);
+    // One working record per thread: assigning the base into it reuses its texts' storage.
+    std::vector<Proyecto> trabajo(hilos);
+    std::vector<char> calculado(n, 0);
+    paraCadaElemento(n, hilos, [&](unsigned hilo, std::size_t i) {
+        if (progreso && progreso->cancelado.load(std::memory_order_relaxed))
+            return;
+        resultado.tramos[i] =
+            calculaTramo(trabajo[hilo], obra, i, catalogo, opciones.buscaTuboNecesario);
+        calculado[i] = 1;
+        if (progreso)
+            progreso->hechos.fetch_add(1, std::memory_order_relaxed);
+    });
+    resultado.completo = std::all_of(calculado.begin(), calculado.end(), [](char c) { return c; });
+    if (!resultado.completo) {
+        // A cancelled calculation keeps only the reaches that were finished, in order.
+        std::vector<ResultadoTramo> terminados;
+        for (std::size_t i = 0; i < n; ++i)
+            if (calculado[i])
+                terminados.push_back(std::move(resultado.tramos[i]));
+        resultado.tramos = std::move(terminados);
+    }
+    resultado.resumen = Resume_Obra(resultado.tramos);
+    return resultado;
+}
+
+ResumenObra Resume_Obra(const std::vector<ResultadoTramo>& tramos) {
+    ResumenObra resumen;
+    std::map<std::int16_t, std::size_t> posicion; // pipe code -> entry of tubosNecesarios
+    for (std::size_t i = 0; i < tramos.size(); ++i) {
+        const ResultadoTramo& t = tramos[i];
+        switch (t.veredicto) {
+        case Veredicto::Valido:
+            ++resumen.validos;
+            break;
+        case Veredicto::NoValido:
+            ++resumen.noValidos;
+            break;
+        case Veredicto::Rechazado:
+            ++resumen.rechazados;
+            break;
+        }
+        if (t.veredicto != Veredicto::Rechazado &&
+            (!resumen.masUtilizado ||
+             t.gobierna().utilizacion > tramos[*resumen.masUtilizado].gobierna().utilizacion))
+            resumen.masUtilizado = i;
+        if (t.tuboBuscado && !t.tuboNecesario)
+            ++resumen.sinTuboValido;
+        if (!t.tuboNecesario)
+            continue;
+        const auto [it, nuevo] =
+            posicion.try_emplace(t.tuboNecesario->codigo, resumen.tubosNecesarios.size());
+        if (nuevo)
+            resumen.tubosNecesarios.push_back({*t.tuboNecesario, 0});
+        ++resumen.tubosNecesarios[it->second].tramos;
+    }
+    std::sort(resumen.tubosNecesarios.begin(), resumen.tubosNecesarios.end(),
+              [](const TuboPedido& a, const TuboPedido& b) {
+                  return std::tuple(a.tubo.grupo, a.tubo.subclase, a.tubo.diametroNominal,
+                                    a.tubo.codigo) < std::tuple(b.tubo.grupo, b.tubo.subclase,
+                                                                b.tubo.diametroNominal,
+                                                                b.tubo.codigo);
+              });
+    return resumen;
+}
+
+tl::expected<Proyecto, Parada> Seccion_Del_Tramo(const Obra& obra, std::size_t indice,
+                                                 const Catalogo& catalogo, Extremo extremo) {
+    Proyecto seccion = obra.base;
+    if (auto parada = Aplica_Tramo(seccion, obra, obra.tramos.at(indice), catalogo, extremo))
+        return tl::unexpected(std::move(*parada));
+    return seccion;
+}
+
+} // namespace tubrix
