@@ -18,8 +18,8 @@ int runReport(const std::filesystem::path& file, const ReportOptions& options,
     }
     Proyecto& proyecto = *loaded;
     if (const auto parada = Calcula_Seccion(proyecto, catalogo)) {
-        err << "Cálculo detenido en el paso " << parada->paso << " ("
-            << nombrePantalla(parada->pantalla) << "): " << parada->mensaje << '\n';
+        printRefusal(*parada, err);
+        err << kInformeNoGenerado << '\n';
         return kExitInput;
     }
     // The report reads numbers the way a Spanish system shows them, as the desktop program does

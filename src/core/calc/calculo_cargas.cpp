@@ -190,6 +190,12 @@ const char* textoTrafico(std::int16_t tipo) {
 
 } // namespace
 
+std::optional<double> Factor_Impacto_Vehiculo(std::int16_t tipoVehiculo) {
+    if (tipoVehiculo < 1 || tipoVehiculo > static_cast<std::int16_t>(kVehiculos.size()))
+        return std::nullopt;
+    return kVehiculos[static_cast<std::size_t>(tipoVehiculo - 1)].Fi;
+}
+
 Resultado<void> Calcula_Cargas(Proyecto& p) {
     const auto tierras = calculaTierras(p);
     if (!tierras)

@@ -6,6 +6,8 @@
 #include "input/rechazo.h"
 #include "model/proyecto.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tubrix {
@@ -29,6 +31,10 @@ struct VistaCalculoCargas {
     bool muestraXo = false;            // Xo and Xoc labels filled (empty otherwise)
     EntradaCalculoCargas entrada;
 };
+
+// The impact factor the load calculation applies to a vehicle (1 LT 12 .. 5 HT 60): its own,
+// whatever factor was chosen on the surface loads screen. None without a vehicle.
+std::optional<double> Factor_Impacto_Vehiculo(std::int16_t tipoVehiculo);
 
 // Computes Cz, Cz90, Cn, Cn90, Pe, Xo, Xoc, Pf, aF, P, Fi and Pv from the record and stores them.
 // An input that cannot be evaluated (a division by zero, a vehicle code without a row) refuses

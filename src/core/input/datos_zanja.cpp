@@ -20,11 +20,11 @@ constexpr std::int16_t kTerraplen = 3;
 constexpr std::string_view kPatronAltura = "#,##0.0##";
 constexpr std::string_view kPatronAngulo = "##0.0##";
 
-// "ß" is the sign the screen uses for the slope angle.
+// β is the slope angle of the trench walls.
 constexpr std::string_view kPreguntaAngulo =
-    "Ángulo \u00DF de inclinación de las paredes de la zanja (º)";
+    "Ángulo \u03B2 de inclinación de las paredes de la zanja (º)";
 constexpr std::string_view kNotaAngulo =
-    "(º) El ángulo \u00DF de inclinación de las paredes de la zanja en grados sexagesimales.";
+    "(º) El ángulo \u03B2 de inclinación de las paredes de la zanja en grados sexagesimales.";
 constexpr std::string_view kPreguntaH =
     "Altura H del recubrimiento por encima de la generatriz superior (m)";
 constexpr std::string_view kPreguntaH1 =

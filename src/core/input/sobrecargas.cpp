@@ -1,5 +1,6 @@
 #include "input/sobrecargas.h"
 
+#include "calc/calculo_cargas.h"
 #include "calc/comprobaciones.h"
 #include "format/lee_numero.h"
 
@@ -198,18 +199,30 @@ std::string Texto_Rango_Modulo(double minimo, double maximo, const Separadores& 
     return desde + " - " + formateaEtiqueta(maximo, "##,##0", separadores);
 }
 
+std::string Nota_Coeficiente_Impacto(std::int16_t tipoVehiculo, const Separadores& separadores) {
+    const std::optional<double> fi = Factor_Impacto_Vehiculo(tipoVehiculo);
+    if (!fi)
+        return {};
+    return "El coeficiente elegido no interviene en el cálculo: se aplica FI = " +
+           formatea(*fi, "#0.0#", separadores) + ", el del vehículo.";
+}
+
 void Escribe_Datos(Proyecto& p, VistaSobrecargas& vista, std::int16_t tipoVehiculo) {
     if (hayVehiculo(tipoVehiculo)) {
         const VehiculoTrafico& v = kVehiculos[static_cast<std::size_t>(tipoVehiculo - 1)];
         p.Pc = v.pc;
         p.Distancia_Ruedas = redondeaPar(v.distanciaRuedas);
-        p.Distancia_Ejes = redondeaPar(v.distanciaEjes);
+        p.Distancia_Ejes = v.distanciaEjes; // 1,5 m stays 1,5 m
         p.Numero_Ejes = v.numeroEjes;
         vista.textoPc = formateaEtiqueta(p.Pc, "##0", vista.separadores);
         vista.textoDistanciaRuedas = formateaEtiqueta(p.Distancia_Ruedas, "#0", vista.separadores);
-        vista.textoDistanciaEjes = formateaEtiqueta(p.Distancia_Ejes, "#0", vista.separadores);
+        vista.textoDistanciaEjes = formateaEtiqueta(
+            p.Distancia_Ejes, std::floor(p.Distancia_Ejes) == p.Distancia_Ejes ? "#0" : "#0.0",
+            vista.separadores);
         vista.textoNumeroEjes = formateaEtiqueta(p.Numero_Ejes, "#0", vista.separadores);
+        vista.notaImpacto = Nota_Coeficiente_Impacto(tipoVehiculo, vista.separadores);
     } else {
+        vista.notaImpacto.clear();
         vista.textoPc.clear();
         vista.textoDistanciaRuedas.clear();
         vista.textoDistanciaEjes.clear();

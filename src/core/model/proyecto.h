@@ -124,7 +124,7 @@ namespace tubrix {
     X(double, Pc) /* wheel load of the vehicle, kN */                                              \
     X(std::int16_t, Numero_Ejes)                                                                   \
     X(std::int16_t, Distancia_Ruedas) /* m */                                                      \
-    X(std::int16_t, Distancia_Ejes)   /* m */                                                      \
+    X(double, Distancia_Ejes)         /* m, 1.5 for HT 39 and HT 60 */                             \
     X(double, Coeficiente_Impacto)                                                                 \
     X(double, He)                  /* equivalent earth height, m */                                \
     X(PorCapa<double>, Modulo_Min) /* guidance range of the layer modulus, N/mm2 */                \

@@ -8,7 +8,9 @@
 
 namespace tubrix::apartados {
 
-// Page 1: the pipe, the safety class, the trench, the groundwater and the bedding.
+// Page 1: the project's description (when it has one), the pipe, the safety class, the trench, the
+// groundwater and the bedding.
+void descripcionDelProyecto(Redactor& r, const Proyecto& p);
 void caracteristicasDelTubo(Redactor& r, const Proyecto& p, const Catalogo& catalogo);
 void claseDeSeguridad(Redactor& r, const Proyecto& p);
 void condicionesDeLaZanja(Redactor& r, const Proyecto& p);

@@ -11,6 +11,7 @@ Informe Contenido_Informe(const Proyecto& p, const Catalogo& catalogo, const Sep
     Redactor r(sep);
     r.enBlanco();
     r.tituloInforme("PARÁMETROS DE CÁLCULO");
+    descripcionDelProyecto(r, p);
     caracteristicasDelTubo(r, p, catalogo);
     claseDeSeguridad(r, p);
     condicionesDeLaZanja(r, p);

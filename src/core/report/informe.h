@@ -5,6 +5,7 @@
 #include "model/proyecto.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tubrix {
@@ -45,6 +46,9 @@ struct PaginaInforme {
 struct Informe {
     std::vector<PaginaInforme> paginas;
 };
+
+// Said after the refusal of a section that cannot be calculated, wherever a report was asked.
+inline constexpr std::string_view kInformeNoGenerado = "No se ha generado el informe.";
 
 // The report of a calculated section, as the verification screen prints it.
 Informe Contenido_Informe(const Proyecto& proyecto, const Catalogo& catalogo,

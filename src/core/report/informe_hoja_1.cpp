@@ -1,3 +1,5 @@
+#include "calc/verificacion.h"
+#include "input/datos_apoyo.h"
 #include "report/apartados_informe.h"
 
 #include <array>
@@ -10,7 +12,62 @@ bool conLargoPlazoDeMaterial(std::int16_t grupo) {
     return (grupo >= 5 && grupo <= 9) || grupo == 11 || grupo == 12;
 }
 
+// Only these groups are classed by their specific ring stiffness (SN); the others have none.
+bool conRigidezCircunferencial(std::int16_t grupo) {
+    return grupo == 6 || grupo == 7 || grupo == 11;
+}
+
+constexpr std::int16_t kGrupoParedPerfilada = 11;
+
+// The wall section the stresses use: the profile's area and section modulus for a profiled
+// wall, those of the solid wall of thickness e otherwise (A = 1000 e, W = e^2 / 6 per mm).
+void seccionDeLaPared(Redactor& r, const Proyecto& p) {
+    const bool perfilada = p.Codigo_Material == kGrupoParedPerfilada;
+    const double area = perfilada ? p.Area : 1000.0 * p.Espesor;
+    const double w = perfilada ? p.W : p.Espesor * p.Espesor / 6.0;
+    r.fila("Área de la pared (A):", {r.v(area, "#,##0.0", " mm2/m.")});
+    r.fila("Módulo resistente (W):", {r.v(w, "#,##0.00", " mm3/mm.")});
+    if (!perfilada)
+        r.texto("(Pared maciza: A = 1000·e y W = e²/6, del espesor e.)");
+    // Held in m4/m; printed in mm4/mm, where the figures of a pipe wall are readable.
+    r.fila("Momento de inercia (I):", {r.v(p.Momento_Inercia * 1e9, "#,##0.00", " mm4/mm.")});
+    r.fila("Rigidez del tubo Sr (corto plazo):", {r.v(p.Sr_Tensiones, "#,##0.0000", " N/mm2.")});
+}
+
+// Lines of at most `ancho` characters, broken between words (a longer word stands alone).
+std::vector<std::string> partePorPalabras(const std::string& texto, std::size_t ancho) {
+    std::vector<std::string> lineas;
+    std::string linea;
+    std::size_t inicio = 0;
+    while (inicio < texto.size()) {
+        std::size_t fin = texto.find(' ', inicio);
+        if (fin == std::string::npos)
+            fin = texto.size();
+        const std::string palabra = texto.substr(inicio, fin - inicio);
+        inicio = fin + 1;
+        if (palabra.empty())
+            continue;
+        if (!linea.empty() && linea.size() + 1 + palabra.size() > ancho) {
+            lineas.push_back(std::move(linea));
+            linea.clear();
+        }
+        linea += (linea.empty() ? "" : " ") + palabra;
+    }
+    if (!linea.empty())
+        lineas.push_back(std::move(linea));
+    return lineas;
+}
+
 } // namespace
+
+void descripcionDelProyecto(Redactor& r, const Proyecto& p) {
+    if (p.Texto_Proyecto.find_first_not_of(' ') == std::string::npos)
+        return;
+    r.titulo("PROYECTO:");
+    // Broken into lines that fit the text width of the page.
+    for (std::string& linea : partePorPalabras(p.Texto_Proyecto, 90))
+        r.texto(std::move(linea));
+}
 
 void caracteristicasDelTubo(Redactor& r, const Proyecto& p, const Catalogo& catalogo) {
     r.titulo("CARACTERÍSTICAS DEL TUBO:");
@@ -33,24 +90,38 @@ void caracteristicasDelTubo(Redactor& r, const Proyecto& p, const Catalogo& cata
         r.fila("Rotura flexotracción l/p:",
                {r.v(p.Rotura_Flexotraccion_LP, kPatronGeneral, " N/mm2.")});
     r.fila("Rigidez circunferencial específica:",
-           {r.v(p.Rigidez_Circunferencial, "#,##0.0", " kN/m2.")});
+           {conRigidezCircunferencial(p.Codigo_Material)
+                ? r.v(p.Rigidez_Circunferencial, "#,##0.0", " kN/m2.")
+                : Redactor::noAplica()});
+    seccionDeLaPared(r, p);
 }
 
-// The printed classes carry the standards' factors as fixed texts (they do not repeat what the
-// safety screen stored, which for a UNE sewer pipe is 1,6).
+// The factors printed are those the safety screen stored and the verification compared with.
 void claseDeSeguridad(Redactor& r, const Proyecto& p) {
     r.titulo("CLASE DE SEGURIDAD:");
     const bool claseA = p.Clase_Seguridad != 2;
+    const auto requerido = [&](FilaVerificacion f) {
+        return Texto_Seguridad_Requerida(p, f, r.separadores());
+    };
     if (p.Norma == 1) {
         r.subtitulo(claseA ? "Clase de seguridad general, coeficientes:"
                            : "Clase de seguridad exigente, coeficientes:");
-        r.fila("Frente a fallo por aplastamiento:", {claseA ? "2,5." : "2."});
+        r.fila("Frente a fallo por aplastamiento:",
+               {requerido(FilaVerificacion::TensionClave) + "."});
+        if (p.Tipo_Conducto == 0) {
+            // Shown by the safety screen for a pressure pipe, but no check compares with it.
+            r.fila("Frente a la ruptura (tubo a presión):",
+                   {r.v(p.Coef_Seguridad_Ruptura, "#0.0#", ".")});
+            r.texto("(El coeficiente frente a la ruptura no interviene en el cálculo.)");
+        }
     } else if (p.Norma == 2) {
         r.subtitulo(claseA ? "Coeficiente de seguridad clase A:"
                            : "Coeficiente de seguridad clase B:");
-        r.fila("Frente a fallo por rotura:", {claseA ? "2,5." : "2."});
-        r.fila("Frente a la inestabilidad:", {claseA ? "2,5." : "2."});
-        r.fila("Deformación admisible a largo plazo:", {"6%."});
+        r.fila("Frente a fallo por rotura:", {requerido(FilaVerificacion::TensionClave) + "."});
+        r.fila("Frente a la inestabilidad:",
+               {requerido(FilaVerificacion::EstabilidadTierras) + "."});
+        r.fila("Deformación admisible a largo plazo:",
+               {requerido(FilaVerificacion::Deformacion) + " %."});
     }
 }
 
@@ -75,8 +146,9 @@ void condicionesDeLaZanja(Redactor& r, const Proyecto& p) {
     const auto m = [&r](double valor) {
         return r.v(valor, kPatronGeneral, " m.");
     };
+    // The slope angle under the symbol the installation screen and its drawing give it.
     const auto grados = [&r](double valor) {
-        return r.v(valor, kPatronGeneral, " grados.");
+        return "β = " + r.v(valor, kPatronGeneral, " grados.");
     };
     if (tipo == 1) {
         r.fila("Altura del relleno (H):", {m(p.H)});
@@ -107,8 +179,10 @@ void condicionesDeLaZanja(Redactor& r, const Proyecto& p) {
 
 void nivelFreatico(Redactor& r, const Proyecto& p) {
     r.titulo("NIVEL FREÁTICO:");
+    // Hw is a depth, measured down from the natural ground surface.
     if (p.Nivel_Freatico != 0)
-        r.fila("Altura nivel freático:", {r.v(p.Hw, kPatronGeneral, " m.")});
+        r.fila("Altura nivel freático:",
+               {r.v(p.Hw, kPatronGeneral, " m bajo la superficie del terreno (Hw).")});
     else
         r.texto("No existe nivel freático.");
 }
@@ -116,14 +190,31 @@ void nivelFreatico(Redactor& r, const Proyecto& p) {
 void caracteristicasDelApoyo(Redactor& r, const Proyecto& p) {
     r.titulo("CARACTERÍSTICAS DEL APOYO:");
     const int tipo = p.Tipo_Apoyo;
-    r.fila("Tipo de apoyo:",
-           {tipo == 1   ? "Tipo I: Apoyo sobre cama granular."
-            : tipo == 2 ? "Tipo II: Apoyo sólido (cama de hormigón)."
-            : tipo == 3 ? "Tipo III: Tubo con apoyo granular hasta la clave del tubo."
-                        : ""});
+    const bool une = p.Norma == 1;
+    if (une) {
+        // The UNE bedding types, named as the bedding screen names them.
+        r.fila("Tipo de apoyo:",
+               {tipo >= 1 && tipo <= 3
+                    ? std::string(Describe_Tipo_Apoyo(1, p.Tipo_Apoyo).opcion) + "."
+                    : std::string()});
+    } else {
+        r.fila("Tipo de apoyo:",
+               {tipo == 1   ? "Tipo I: Apoyo sobre cama granular."
+                : tipo == 2 ? "Tipo II: Apoyo sólido (cama de hormigón)."
+                : tipo == 3 ? "Tipo III: Tubo con apoyo granular hasta la clave del tubo."
+                            : ""});
+    }
+    const bool hormigon = Es_Apoyo_Hormigon(p.Norma, p.Tipo_Apoyo);
+    const bool subtipoB = une && p.Subtipo_Apoyo == 2;
+    if (une && hormigon)
+        r.fila("Subtipo de apoyo:", {std::string(kSubtiposApoyo[subtipoB ? 1 : 0]) + "."});
     r.fila("Ángulo de apoyo:", {r.v(p.Angulo_Apoyo, kPatronGeneral, " grados.")});
-    if (tipo == 3)
+    // J is the height of a concrete bedding, the one bedding that has it.
+    if (hormigon) {
         r.fila("Altura J del apoyo:", {r.v(p.J, kPatronGeneral, " m.")});
+        if (subtipoB)
+            r.texto("(En el subtipo b) la altura J no interviene en el cálculo.)");
+    }
     r.fila("Relación de proyección:", {r.v(p.Relacion_Proyeccion)});
 }
 

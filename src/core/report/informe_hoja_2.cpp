@@ -1,11 +1,26 @@
+#include "input/datos_suelos.h"
+#include "input/sobrecargas.h"
 #include "report/apartados_informe.h"
 
 #include <array>
+#include <cmath>
 
 namespace tubrix::apartados {
 
 void caracteristicasDeLosSuelos(Redactor& r, const Proyecto& p) {
     r.titulo("CARACTERÍSTICAS DE LOS SUELOS:");
+    // The backfill condition sets the wall friction Ro' and the E2 correction ALFA_b.
+    const std::string_view condicion = Texto_Condicion_Relleno(p.Condicion_Relleno);
+    if (!condicion.empty()) {
+        r.fila("Condición del relleno:", {"A" + std::to_string(p.Condicion_Relleno) + "."});
+        const std::size_t dosPuntos = condicion.find(": ");
+        r.texto("(" +
+                std::string(dosPuntos == std::string_view::npos ? condicion
+                                                                : condicion.substr(dosPuntos + 2)) +
+                ".)");
+    }
+    r.fila("Valores de los suelos:",
+           {p.Opcion_Suelo_3 != 0 ? "Obtenidos mediante ensayos." : "Recomendados por la norma."});
     const auto grupo = [](std::int16_t g) {
         return "Grupo " + std::to_string(g) + ".";
     };
@@ -64,12 +79,21 @@ void sobrecargas(Redactor& r, const Proyecto& p) {
             "HT 60 (PESADO)."};
         r.fila("Tipo de vehículo:", {kVehiculos[static_cast<std::size_t>(vehiculo - 1)]});
         r.fila("Número de ejes:", {r.v(p.Numero_Ejes, "0")});
-        r.fila("Distancia entre ejes:", {r.v(p.Distancia_Ejes, "0", " m.")});
+        // HT 39 and HT 60 have their axles 1,5 m apart: the fraction is kept.
+        r.fila("Distancia entre ejes:",
+               {r.v(p.Distancia_Ejes,
+                    std::floor(p.Distancia_Ejes) == p.Distancia_Ejes ? "0" : "0.0", " m.")});
         r.fila("Distancia entre ruedas:", {r.v(p.Distancia_Ruedas, "0", " m.")});
         r.fila("Tipo de firme:", {p.Tipo_Firme == 1 ? "Normal." : "Irregular."});
         r.fila("Coeficiente (Fi):", {r.v(p.Coeficiente_Impacto)});
+        // The loads are calculated with the vehicle's own impact factor, not with this one.
+        r.texto("(" + Nota_Coeficiente_Impacto(p.Tipo_Vehiculo, r.separadores()) + ")");
     }
-    if (p.Zona_Pavimentada != 0) {
+    // No load is calculated from the pavement or from the equivalent earth height He, which the
+    // surface loads screen derives under UNE only (under ATV it is neither shown nor computed).
+    const bool une = p.Norma == 1;
+    const bool pavimentada = p.Zona_Pavimentada != 0;
+    if (pavimentada) {
         r.texto("Construcción en zona pavimentada.");
         const auto capa = [&](const char* nombre, std::int16_t material, double espesor,
                               double modulo) {
@@ -84,10 +108,19 @@ void sobrecargas(Redactor& r, const Proyecto& p) {
         capa("Capa inferior:", p.Material_Capa_Inferior, p.Espesor_Capa_Inferior,
              p.Modulo_Capa_Inferior);
     }
-    if (trafico)
+    if (trafico && une) {
         r.fila("Altura equivalente de tierras:", {r.v(p.He, kPatronGeneral, " m.")});
-    else
+        r.texto("(" + std::string(kNotaHe) + ")");
+    } else if (pavimentada) {
+        r.texto("(El firme no interviene en el cálculo.)");
+    }
+    if (!trafico)
         r.fila("Tipo de vehículo:", {"Sin tráfico."});
+    // A uniform load on the ground surface, carried down to the pipe with the coefficient Xoc.
+    if (p.Hay_Cargas_Superficie != 0) {
+        r.fila("Carga uniforme en superficie (P0):", {r.v(p.P0, kPatronGeneral, " kN/m2.")});
+        r.fila("Coeficiente de cargas de superficie (Xoc):", {r.v(p.Xoc, "#,##0.000")});
+    }
 }
 
 } // namespace tubrix::apartados

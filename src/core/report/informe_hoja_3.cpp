@@ -1,4 +1,5 @@
 #include "calc/distribucion_cargas.h"
+#include "chain/pasos.h"
 #include "report/apartados_informe.h"
 
 #include <array>
@@ -45,6 +46,7 @@ void cargas(Redactor& r, const Proyecto& p) {
 
 void distribucionDeCargas(Redactor& r, const Proyecto& p) {
     const bool largo = p.Largo_Plazo == 1;
+    const bool deformaciones = Hay_Deformaciones(p);
     r.titulo("DISTRIBUCIÓN DE CARGAS:");
     r.subtitulo("Correción E2:");
     r.fila("Relación B/D:",
@@ -57,34 +59,38 @@ void distribucionDeCargas(Redactor& r, const Proyecto& p) {
 
     r.fila("", cabecerasDistribucion(largo));
     r.fila("Módulo corregido E2' (N/mm2):",
-           columnas(r, largo,
+           columnas(r, largo, deformaciones,
                     {p.E2_Corregido_Tensiones, p.E2_Corregido_Tensiones_LP, p.E2_Corregido,
                      p.E2_Corregido_LP}));
     r.subtitulo("Relación de rigidez:");
     r.fila("Rigidez del tubo Sr (N/mm2):",
-           columnas(r, largo, {p.Sr_Tensiones, p.Sr_Tensiones_LP, p.Sr, p.Sr_LP}));
+           columnas(r, largo, deformaciones, {p.Sr_Tensiones, p.Sr_Tensiones_LP, p.Sr, p.Sr_LP}));
     r.fila("Factor de corrección TAU:",
-           columnas(r, largo, {p.Zeta_Tensiones, p.Zeta_Tensiones_LP, p.Zeta, p.Zeta_LP}));
-    r.fila("Rigidez horizontal SBH (N/mm2):",
-           columnas(r, largo, {p.SBH_Tensiones, p.SBH_Tensiones_LP, p.SBH, p.SBH_LP}));
-    r.fila("Rigidez sistema Tubo-Suelo VRB:",
-           columnas(r, largo, {p.VRB_Tensiones, p.VRB_Tensiones_LP, p.VRB, p.VRB_LP}));
+           columnas(r, largo, deformaciones,
+                    {p.Zeta_Tensiones, p.Zeta_Tensiones_LP, p.Zeta, p.Zeta_LP}));
+    r.fila(
+        "Rigidez horizontal SBH (N/mm2):",
+        columnas(r, largo, deformaciones, {p.SBH_Tensiones, p.SBH_Tensiones_LP, p.SBH, p.SBH_LP}));
+    r.fila(
+        "Rigidez sistema Tubo-Suelo VRB:",
+        columnas(r, largo, deformaciones, {p.VRB_Tensiones, p.VRB_Tensiones_LP, p.VRB, p.VRB_LP}));
     r.fila("Relación Pr. lateral-Pr. Vertical K2:",
            columnas(
-               r, largo,
+               r, largo, deformaciones,
                {p.K2_Lateral_Tensiones, p.K2_Lateral_Tensiones_LP, p.K2_Lateral, p.K2_Lateral_LP}));
-    r.fila("Rigidez vert. relleno SBV:",
-           columnas(r, largo, {p.SBV_Tensiones, p.SBV_Tensiones_LP, p.SBV, p.SBV_LP}));
+    r.fila(
+        "Rigidez vert. relleno SBV:",
+        columnas(r, largo, deformaciones, {p.SBV_Tensiones, p.SBV_Tensiones_LP, p.SBV, p.SBV_LP}));
     r.fila("Coef. reacción relleno lat. K*:",
            columnas(
-               r, largo,
+               r, largo, deformaciones,
                {p.K_Estrella_Tensiones, p.K_Estrella_Tensiones_LP, p.K_Estrella, p.K_Estrella_LP}));
     r.fila("Coef. def. diam. vert. Cv*:",
-           columnas(r, largo,
+           columnas(r, largo, deformaciones,
                     {p.Cv_Estrella_Tensiones, p.Cv_Estrella_Tensiones_LP, p.Cv_Estrella,
                      p.Cv_Estrella_LP}));
     r.fila("Relación de rigidez Vs:",
-           columnas(r, largo, {p.Vs_Tensiones, p.Vs_Tensiones_LP, p.Vs, p.Vs_LP}));
+           columnas(r, largo, deformaciones, {p.Vs_Tensiones, p.Vs_Tensiones_LP, p.Vs, p.Vs_LP}));
     r.sangria(false);
 
     // The bedding's deformation coefficients, only for an angle that has them.
@@ -98,29 +104,29 @@ void distribucionDeCargas(Redactor& r, const Proyecto& p) {
 
     r.subtitulo("Factores de concentración:");
     r.fila("", cabecerasDistribucion(largo));
-    r.fila(
-        "Descarga relativa efectiva a':",
-        columnas(r, largo, {p.A_Prima_Tensiones, p.A_Prima_Tensiones_LP, p.A_Prima, p.A_Prima_LP}));
+    r.fila("Descarga relativa efectiva a':",
+           columnas(r, largo, deformaciones,
+                    {p.A_Prima_Tensiones, p.A_Prima_Tensiones_LP, p.A_Prima, p.A_Prima_LP}));
     r.fila("Máximo factor de concentración",
            columnas(
-               r, largo,
+               r, largo, deformaciones,
                {p.Lambda_Max_Tensiones, p.Lambda_Max_Tensiones_LP, p.Lambda_Max, p.Lambda_Max_LP}));
     r.fila("Factor concentración LANDA_R:",
-           columnas(r, largo,
+           columnas(r, largo, deformaciones,
                     {p.Lambda_R_Tensiones, p.Lambda_R_Tensiones_LP, p.Lambda_R, p.Lambda_R_LP}));
     r.fila("Factor concentración LANDA_B:",
-           columnas(r, largo,
+           columnas(r, largo, deformaciones,
                     {p.Lambda_B_Tensiones, p.Lambda_B_Tensiones_LP, p.Lambda_B, p.Lambda_B_LP}));
     r.subtitulo("Influencia de la anchura de la zanja:");
     r.fila(
         "Factor concentración LANDA_RG:",
-        columnas(r, largo,
+        columnas(r, largo, deformaciones,
                  {p.Lambda_RG_Tensiones, p.Lambda_RG_Tensiones_LP, p.Lambda_RG, p.Lambda_RG_LP}));
     r.subtitulo("Factor límite del factor de concentración:");
     r.fila("Límite superior LANDA_f0:",
-           columnas(r, largo, {p.Lambda_Fo, p.Lambda_Fo, p.Lambda_Fo, p.Lambda_Fo}));
+           columnas(r, largo, deformaciones, {p.Lambda_Fo, p.Lambda_Fo, p.Lambda_Fo, p.Lambda_Fo}));
     r.fila("Límite inferior LANDA_fu:",
-           columnas(r, largo, {p.Lambda_Fu, p.Lambda_Fu, p.Lambda_Fu, p.Lambda_Fu}));
+           columnas(r, largo, deformaciones, {p.Lambda_Fu, p.Lambda_Fu, p.Lambda_Fu, p.Lambda_Fu}));
 }
 
 } // namespace tubrix::apartados

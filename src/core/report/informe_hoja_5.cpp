@@ -6,8 +6,9 @@ namespace tubrix::apartados {
 
 void verificacion(Redactor& r, const Proyecto& p, SalidaInforme salida) {
     const bool largo = p.Largo_Plazo == 1;
+    // The required value with its own digits, through the function the verification screen uses.
     const auto req = [&](FilaVerificacion f) {
-        return r.v(p.Seguridad_Requerida[f], kPatronTablas);
+        return Texto_Seguridad_Requerida(p, f, r.separadores());
     };
     const auto cabecerasCoeficientes = [&](const char* calculado, const char* requerido) {
         if (largo) {
@@ -39,6 +40,11 @@ void verificacion(Redactor& r, const Proyecto& p, SalidaInforme salida) {
         r.fila("", {"Corto Plazo", "Largo Plazo", "Coef. requerido"});
         const auto tres = [&](std::string etiqueta, double corto, double largoValor,
                               FilaVerificacion f) {
+            if (!Fila_Procede(p, f)) {
+                // A row that does not apply has no number to compare: it says so.
+                r.filaEn(std::move(etiqueta), {{std::string(kNoProcede), 105}});
+                return;
+            }
             r.fila(std::move(etiqueta),
                    {r.v(corto, kPatronTablas), r.v(largoValor, kPatronTablas), req(f)});
         };
@@ -55,7 +61,7 @@ void verificacion(Redactor& r, const Proyecto& p, SalidaInforme salida) {
         r.filaEn("", {{"Corto Plazo", 105}, {"Largo plazo", 135}});
         r.fila("Acortamiento relativo:",
                {r.v(p.Dv_Relativa, kPatronTablas), r.v(p.Dv_Relativa_LP, kPatronTablas),
-                r.v(p.Deformacion_Admisible, kPatronTablas)});
+                req(FilaVerificacion::Deformacion)});
     }
 
     r.titulo("CONCLUSIÓN:");

@@ -41,6 +41,10 @@ public:
         return formatea(valor, patron, m_sep) + std::string(unidad);
     }
 
+    const Separadores& separadores() const { return m_sep; }
+    // The text of a value that does not apply to the section.
+    static std::string noAplica() { return "—"; }
+
     void tituloInforme(std::string texto) {
         linea({TipoLinea::TituloInforme, {{std::move(texto), kColumnaEtiqueta}}});
     }
@@ -104,13 +108,17 @@ struct Cuatro {
     double deformacionLargo;
 };
 
-inline std::vector<std::string> columnas(const Redactor& r, bool largo, const Cuatro& c,
-                                         const char* patron = kPatronTablas) {
+inline std::vector<std::string> columnas(const Redactor& r, bool largo, bool deformaciones,
+                                         const Cuatro& c, const char* patron = kPatronTablas) {
+    // A pipe without deformation checks has no deformation values: they do not apply.
+    const auto deformacion = [&](double valor) {
+        return deformaciones ? r.v(valor, patron) : Redactor::noAplica();
+    };
     std::vector<std::string> valores{r.v(c.tensionCorto, patron)};
     if (largo)
         valores.push_back(r.v(c.tensionLargo, patron));
-    valores.push_back(r.v(c.deformacionCorto, patron));
-    valores.push_back(r.v(c.deformacionLargo, patron));
+    valores.push_back(deformacion(c.deformacionCorto));
+    valores.push_back(deformacion(c.deformacionLargo));
     return valores;
 }
 

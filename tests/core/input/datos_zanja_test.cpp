@@ -161,9 +161,9 @@ TEST_F(DatosZanja, NewProjectOpensOnANarrowTrenchAndRefusesH) {
     for (const C caja : {C::Caja1, C::Caja2, C::Caja3})
         EXPECT_EQ(e.cajas[caja], "0,0");
     EXPECT_EQ(vista.filas[C::Caja3].pregunta,
-              "Ángulo ß de inclinación de las paredes de la zanja (º)");
+              "Ángulo β de inclinación de las paredes de la zanja (º)");
     EXPECT_EQ(vista.filas[C::Caja5].pregunta,
-              "(º) El ángulo ß de inclinación de las paredes de la zanja en grados "
+              "(º) El ángulo β de inclinación de las paredes de la zanja en grados "
               "sexagesimales.");
     EXPECT_FALSE(vista.filas[C::Caja5].cajaVisible);
     EXPECT_FALSE(vista.filas[C::Caja4].visible);

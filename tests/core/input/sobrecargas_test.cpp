@@ -55,7 +55,8 @@ struct CasoVehiculo {
     std::int16_t tipo;
     double pc;
     std::int16_t ejes;
-    std::int16_t distanciaEjes;
+    double distanciaEjes;
+    const char* textoDistanciaEjes;
     const char* clase;
     std::size_t factoresIrregulares;
     const char* primerFactor;
@@ -73,7 +74,7 @@ TEST_P(SobrecargasVehiculo, TableRowAndImpactFactors) {
     EXPECT_EQ(p.Numero_Ejes, c.ejes);
     EXPECT_EQ(p.Distancia_Ruedas, 2);
     EXPECT_EQ(p.Distancia_Ejes, c.distanciaEjes);
-    EXPECT_EQ(vista.textoDistanciaEjes, std::to_string(c.distanciaEjes));
+    EXPECT_EQ(vista.textoDistanciaEjes, c.textoDistanciaEjes);
     EXPECT_EQ(vista.clase, c.clase);
     EXPECT_TRUE(vista.marcosHabilitados);
     ASSERT_EQ(vista.coeficientes.size(), 1u);
@@ -85,14 +86,13 @@ TEST_P(SobrecargasVehiculo, TableRowAndImpactFactors) {
     EXPECT_EQ(vista.coeficientes.front(), c.primerFactor);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sobrecargas, SobrecargasVehiculo,
-    testing::Values(CasoVehiculo{1, 40, 2, 3, "Ligero", 8, "1,50"},
-                    CasoVehiculo{2, 65, 2, 3, "Medio", 8, "1,40"},
-                    CasoVehiculo{3, 65, 3, 2, "Medio", 8, "1,40"},
-                    // 1.5 m between axles is held as a whole number, halves to even
-                    CasoVehiculo{4, 65, 3, 2, "Medio", 8, "1,40"},
-                    CasoVehiculo{5, 100, 3, 2, "Pesado", 7, "1,20"}));
+INSTANTIATE_TEST_SUITE_P(Sobrecargas, SobrecargasVehiculo,
+                         testing::Values(CasoVehiculo{1, 40, 2, 3, "3", "Ligero", 8, "1,50"},
+                                         CasoVehiculo{2, 65, 2, 3, "3", "Medio", 8, "1,40"},
+                                         CasoVehiculo{3, 65, 3, 2, "2", "Medio", 8, "1,40"},
+                                         // 1,5 m between axles keeps its fraction
+                                         CasoVehiculo{4, 65, 3, 1.5, "1,5", "Medio", 8, "1,40"},
+                                         CasoVehiculo{5, 100, 3, 1.5, "1,5", "Pesado", 7, "1,20"}));
 
 TEST(Sobrecargas, Ht39OnANormalSurfaceOffersOnly14) {
     Proyecto p = proyectoNuevo(kUne);

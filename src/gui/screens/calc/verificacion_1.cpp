@@ -3,6 +3,7 @@
 #include "estudio/estudio_parametrico.h"
 #include "estudio/seleccion_tubos.h"
 #include "model/fichero_proyecto.h"
+#include "report/informe.h"
 #include "ui/barra_botones.h"
 #include "ui/informe_acciones.h"
 #include "ui/mensajes.h"
@@ -74,8 +75,8 @@ Verificacion_1::Verificacion_1(Contexto& contexto, QWidget* parent)
     if (const Resultado<void> calculado = Calcula_Verificacion(proyecto()); !calculado) {
         // The verdicts in the record belong to an earlier calculation: none of them is shown.
         rechazaCalculo(calculado.error());
-        for (QPushButton* boton : m_informe)
-            boton->setEnabled(false); // no report of a section that was not calculated
+        // No report of a section that was not calculated: asking for one repeats why.
+        m_rechazo = calculado.error().mensaje;
         for (CeldasFila& f : m_filas)
             for (QLabel* l : {f.requerido, f.corto, f.largo, f.veredicto})
                 l->hide();
@@ -111,8 +112,13 @@ void Verificacion_1::construye() {
         boton->setObjectName(nombre);
         b->anadeBoton(boton);
         m_informe.push_back(boton);
-        connect(boton, &QPushButton::clicked, this,
-                [this, accion = accion] { accion(this, contexto()); });
+        connect(boton, &QPushButton::clicked, this, [this, accion = accion] {
+            if (m_rechazo)
+                muestraMensaje(this, {*m_rechazo + "\n" + std::string(kInformeNoGenerado),
+                                      Icono::Exclamacion, false, "Aviso"});
+            else
+                accion(this, contexto());
+        });
     }
 
     const QFontMetrics medida(font());
@@ -250,7 +256,8 @@ void Verificacion_1::muestra(const VistaVerificacion& vista) {
         celdas.corto->setText(qs(datos.corto));
         celdas.largo->setText(qs(datos.largo.value_or(std::string())));
         celdas.veredicto->setText(qs(datos.veredicto.value_or(std::string())));
-        celdas.requerido->setVisible(datos.visible);
+        // A row that does not apply shows only "No procede", in place of its values.
+        celdas.requerido->setVisible(datos.visible && datos.procede);
         celdas.corto->setVisible(datos.visible);
         celdas.largo->setVisible(datos.visible && datos.largo.has_value());
         celdas.veredicto->setVisible(datos.veredicto.has_value());

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QGroupBox;
@@ -56,6 +57,8 @@ private:
     QPushButton* m_buscarTubos = nullptr;
     QPushButton* m_estudio = nullptr;
     std::vector<QPushButton*> m_informe; // print, page images, PDF
+    // The refusal of a section that could not be calculated, told again if a report is asked.
+    std::optional<std::string> m_rechazo;
 };
 
 } // namespace tubrix::gui

@@ -439,6 +439,13 @@ void VerificacionTest::calculo_rechazado_avisa_sin_numeros() {
             QVERIFY(!celda->isVisible());
     }
     QVERIFY(!pantalla->conclusion()->isVisible());
+    // Asking for the report repeats the refusal and says that none was made.
+    QTest::mouseClick(pantalla->findChild<QPushButton*>(QStringLiteral("ExportarPdf")),
+                      Qt::LeftButton);
+    QTRY_COMPARE(contestador.vistos().size(), std::size_t{2});
+    QCOMPARE(contestador.vistos().back().texto,
+             QString::fromStdString(esperado.error().mensaje) +
+                 QStringLiteral("\nNo se ha generado el informe."));
     QTest::mouseClick(pantalla->barra()->atras(), Qt::LeftButton);
     QVERIFY(!pantalla->isVisible());
     QCOMPARE(banco.p.Codigo_Navegacion, kNavegacionAtras);

@@ -125,7 +125,7 @@ private Q_SLOTS:
             s.pregunta(0)->text(),
             QStringLiteral("Altura H del recubrimiento por encima de la generatriz superior (m)"));
         QCOMPARE(s.pregunta(2)->text(),
-                 QStringLiteral("Ángulo ß de inclinación de las paredes de la zanja (º)"));
+                 QStringLiteral("Ángulo β de inclinación de las paredes de la zanja (º)"));
         QCOMPARE(s.dibujo(0)->recurso(),
                  QStringLiteral(":/drawings/instalacion_zanja_estrecha.svg"));
         QCOMPARE(s.dibujo(1)->recurso(), QStringLiteral(":/drawings/instalacion_zanja_ancha.svg"));
