@@ -96,8 +96,8 @@ private Q_SLOTS:
         QCOMPARE(hijo<QLabel>(pantalla, "etiquetaClase")->text(), QStringLiteral("Tráfico: Medio"));
         QCOMPARE(hijo<QLabel>(pantalla, "etiquetaPc")->text(), QStringLiteral("65"));
         QCOMPARE(b.p.Pc, 65.0);
-        // An axle spacing of 1,5 m is held as a whole number.
-        QCOMPARE(hijo<QLabel>(pantalla, "etiquetaDistanciaEjes")->text(), QStringLiteral("2"));
+        // An axle spacing of 1,5 m keeps its fraction.
+        QCOMPARE(hijo<QLabel>(pantalla, "etiquetaDistanciaEjes")->text(), QStringLiteral("1,5"));
         QCOMPARE(hijo<QLabel>(pantalla, "etiquetaNumeroEjes")->text(), QStringLiteral("3"));
         QCOMPARE(hijo<QLabel>(pantalla, "etiquetaH")->text(), QStringLiteral("1,0"));
     }
