@@ -2,6 +2,7 @@
 
 #include "app/acerca_de.h"
 #include "catalogue/localiza_catalogo.h"
+#include "estudio/tablas_recubrimiento.h"
 #include "screens/fabrica.h"
 #include "ui/calculadora.h"
 #include "ui/dialogos_fichero.h"
@@ -106,6 +107,12 @@ Principal::Principal(Contexto& contexto, QWidget* parent)
     raiz->addStretch(1);
     setCentralWidget(central);
 
+    // Batch tools over a base section: the section in the record, or one opened there.
+    QMenu* herramientas = menuBar()->addMenu(QStringLiteral("&Herramientas"));
+    QAction* tablas = herramientas->addAction(QStringLiteral("&Tablas de recubrimiento…"));
+    tablas->setObjectName(QStringLiteral("accionTablas"));
+    connect(tablas, &QAction::triggered, this, [this] { abreTablas(); });
+
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
     QAction* acercaDe = ayuda->addAction(QStringLiteral("&Acerca de Tubrix"));
     acercaDe->setObjectName(QStringLiteral("accionAcercaDe"));
@@ -115,6 +122,11 @@ Principal::Principal(Contexto& contexto, QWidget* parent)
     connect(m_botones[0], &QPushButton::clicked, this, [this] { calculaSeccion(); });
     connect(m_botones[1], &QPushButton::clicked, this, [this] { abandonaAplicacion(); });
     connect(m_botones[2], &QPushButton::clicked, this, [this] { recuperaCalculo(); });
+}
+
+void Principal::abreTablas() {
+    TablasRecubrimiento tablas(m_contexto, this);
+    tablas.exec();
 }
 
 void Principal::muestraAcercaDe() {
