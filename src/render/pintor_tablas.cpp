@@ -161,7 +161,11 @@ private:
             for (std::size_t c = 0; c < celdas.size(); ++c) {
                 const QRectF caja(u(x + kRellenoMm), u(m_y + kRellenoMm), u(a[c] - 2 * kRellenoMm),
                                   u(alto));
-                const Qt::Alignment lado = c == 1 || titulo ? Qt::AlignLeft : Qt::AlignRight;
+                // The ranges centred under their headings; the pipe's columns as text and
+                // numbers.
+                const Qt::Alignment lado = c >= 3             ? Qt::AlignHCenter
+                                           : c == 1 || titulo ? Qt::AlignLeft
+                                                              : Qt::AlignRight;
                 m_p.drawText(caja, Qt::TextWordWrap | lado | Qt::AlignTop, qs(celdas[c]));
                 x += a[c];
             }

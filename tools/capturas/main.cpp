@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 
 namespace {
@@ -112,7 +113,7 @@ int main(int argc, char** argv) {
         guarda(estudio, carpeta, QStringLiteral("Estudio_Parametrico"), false);
     }
     // The tables of admissible cover of the section's series: every soil group, without and with
-    // heavy traffic, without groundwater.
+    // heavy traffic, without groundwater, in a trench 0,5 m wider than each pipe.
     {
         tubrix::gui::TablasRecubrimiento tablas(contexto);
         tablas.resize(1400, 760);
@@ -121,6 +122,7 @@ int main(int argc, char** argv) {
         tablas.trafico(0)->setChecked(true);
         tablas.trafico(5)->setChecked(true);
         tablas.sinFreatico()->setChecked(true);
+        tablas.zanjaConMargen()->setChecked(true);
         tablas.show();
         tablas.calcular()->click();
         while (tablas.calculando())
