@@ -2,6 +2,7 @@
 
 #include "app/acerca_de.h"
 #include "catalogue/localiza_catalogo.h"
+#include "estudio/tablas_recubrimiento.h"
 #include "screens/fabrica.h"
 #include "ui/ayuda.h"
 #include "ui/calculadora.h"
@@ -110,6 +111,12 @@ Principal::Principal(Contexto& contexto, QWidget* parent)
     raiz->addStretch(1);
     setCentralWidget(central);
 
+    // Batch tools over a base section: the section in the record, or one opened there.
+    QMenu* herramientas = menuBar()->addMenu(QStringLiteral("&Herramientas"));
+    QAction* tablas = herramientas->addAction(QStringLiteral("&Tablas de recubrimiento…"));
+    tablas->setObjectName(QStringLiteral("accionTablas"));
+    connect(tablas, &QAction::triggered, this, [this] { abreTablas(); });
+
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
     // F1 opens the help here as on every screen: the index, since this window has no topic.
     QAction* indice = ayuda->addAction(QStringLiteral("Í&ndice de la ayuda"));
@@ -144,6 +151,11 @@ void Principal::actualizaTitulo() {
         setWindowTitle(nombre + QStringLiteral("[*] - ") + base);
     }
     setWindowModified(m_contexto.guardado.hayCambios(m_contexto.proyecto));
+}
+
+void Principal::abreTablas() {
+    TablasRecubrimiento tablas(m_contexto, this);
+    tablas.exec();
 }
 
 void Principal::muestraAcercaDe() {

@@ -27,6 +27,9 @@ public:
     // Button 1: the quit sequence.
     void abandonaAplicacion();
 
+    // "Tablas de recubrimiento", from the Herramientas menu, on the section of the record.
+    void abreTablas();
+
     // "Acerca de Tubrix", from the Ayuda menu.
     void muestraAcercaDe();
 

@@ -2,6 +2,7 @@
 
 #include "estudio/estudio_parametrico.h"
 #include "estudio/seleccion_tubos.h"
+#include "estudio/tablas_recubrimiento.h"
 #include "model/fichero_proyecto.h"
 #include "ui/barra_botones.h"
 #include "ui/guarda_proyecto.h"
@@ -231,16 +232,25 @@ void Verificacion_1::construye() {
     m_estudio->setObjectName(QStringLiteral("EstudioParametrico"));
     m_estudio->setToolTip(
         QStringLiteral("Ver cómo cambia la verificación al variar un dato de la sección"));
-    for (QPushButton* boton : {m_buscarTubos, m_estudio})
+    m_tablas = new QPushButton(QStringLiteral("Tablas de recubrimiento"), this);
+    m_tablas->setObjectName(QStringLiteral("TablasRecubrimiento"));
+    m_tablas->setToolTip(QStringLiteral(
+        "Profundidades mínima y máxima de cada tubo de una serie, con esta sección como base"));
+    for (QPushButton* boton : {m_buscarTubos, m_estudio, m_tablas})
         boton->setAutoDefault(false); // Enter on the screen must not open them
     estudio->addStretch(1);
     estudio->addWidget(m_buscarTubos);
     estudio->addWidget(m_estudio);
+    estudio->addWidget(m_tablas);
     estudio->addStretch(1);
     contenido()->addLayout(estudio);
     contenido()->addStretch(1);
     connect(m_buscarTubos, &QPushButton::clicked, this, [this] { buscaTubos(); });
     connect(m_estudio, &QPushButton::clicked, this, [this] { abreEstudio(); });
+    connect(m_tablas, &QPushButton::clicked, this, [this] {
+        TablasRecubrimiento tablas(contexto(), this);
+        tablas.exec();
+    });
 }
 
 void Verificacion_1::muestra(const VistaVerificacion& vista) {
