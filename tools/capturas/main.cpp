@@ -88,8 +88,9 @@ int main(int argc, char** argv) {
             if (!pantalla)
                 continue;
             {
+                // A wizard screen sizes itself to the screen it is on, as the program shows it.
                 auto dialogo = tubrix::gui::creaPantalla(*pantalla, contexto, nullptr);
-                guarda(*dialogo, carpeta, dialogo->objectName());
+                guarda(*dialogo, carpeta, dialogo->objectName(), false);
             }
             // The screens after a refusal would show stale numbers: stop there.
             if (const auto rechazo = tubrix::Ejecuta_Pantalla(*pantalla, proyecto, *catalogo)) {

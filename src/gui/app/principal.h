@@ -43,12 +43,16 @@ public:
 
     QPushButton* boton(int indice) const { return m_botones.at(static_cast<std::size_t>(indice)); }
 
+    // The caption names the project file of the record, marked while it has unsaved changes.
+    void actualizaTitulo();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void ejecutaAsistente(Asistente::Ruta ruta, std::optional<std::string> fichero);
     bool confirmaSalida();
+    void muestraAyuda();
 
     Contexto& m_contexto;
     std::array<QPushButton*, 3> m_botones{};

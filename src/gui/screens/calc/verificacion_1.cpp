@@ -5,6 +5,7 @@
 #include "estudio/tablas_recubrimiento.h"
 #include "model/fichero_proyecto.h"
 #include "ui/barra_botones.h"
+#include "ui/guarda_proyecto.h"
 #include "ui/informe_acciones.h"
 #include "ui/mensajes.h"
 #include "ui/rejilla.h"
@@ -281,34 +282,8 @@ void Verificacion_1::muestra(const VistaVerificacion& vista) {
 }
 
 void Verificacion_1::guarda() {
-    const std::optional<std::string> elegido =
-        contexto().dialogos.pideFicheroGuardar(this, proyecto().Fichero);
-    if (!elegido)
-        return; // cancelled: nothing is written and the screen stays
-    const std::string fichero = Aplica_Extension_Tbx(*elegido);
-    const std::filesystem::path ruta = pathFromUtf8(fichero);
-    // The dialog asked about the name it returned; a name the extension rule changed it did not.
-    std::error_code error;
-    if (fichero != *elegido && std::filesystem::exists(ruta, error)) {
-        const Mensaje pregunta{"El fichero " + QDir::toNativeSeparators(qs(fichero)).toStdString() +
-                                   " ya existe.\n¿Desea reemplazarlo?",
-                               Icono::Exclamacion, false, "Aviso"};
-        if (!preguntaAceptarCancelar(this, pregunta))
-            return;
-    }
-    if (const Resultado<void> guardado = Guarda_Proyecto(proyecto(), ruta); !guardado) {
-        muestraMensaje(this, {guardado.error().mensaje, Icono::Critico, false, "Aviso"});
-        return;
-    }
-    // The file holds the texts in its code page and length: the user learns what it kept.
-    std::string cambios;
-    for (const std::string& aviso : Textos_Cambiados_Al_Guardar(proyecto()))
-        cambios += (cambios.empty() ? "" : "\n") + aviso;
-    if (!cambios.empty())
-        muestraMensaje(
-            this, {"El proyecto se ha guardado.\n" + cambios, Icono::Informacion, false, "Aviso"});
-    proyecto().Fichero = fichero;
-    cierraCon(kNavegacionSiguiente);
+    if (guardaProyecto(this, contexto()))
+        cierraCon(kNavegacionSiguiente); // saved: the wizard ends; cancelled: the screen stays
 }
 
 void Verificacion_1::buscaTubos() {
