@@ -35,6 +35,7 @@ public:
     QPushButton* guardar() const { return m_guardar; }
     QPushButton* buscarTubos() const { return m_buscarTubos; }
     QPushButton* estudioParametrico() const { return m_estudio; }
+    QPushButton* tablasRecubrimiento() const { return m_tablas; }
 
 protected:
     void siguiente() override;
@@ -56,6 +57,7 @@ private:
     // The pipe selection and the parametric study of the section.
     QPushButton* m_buscarTubos = nullptr;
     QPushButton* m_estudio = nullptr;
+    QPushButton* m_tablas = nullptr;
     std::vector<QPushButton*> m_informe; // print, page images, PDF
     // The refusal of a section that could not be calculated, told again if a report is asked.
     std::optional<std::string> m_rechazo;
