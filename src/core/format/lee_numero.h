@@ -12,6 +12,10 @@ namespace tubrix {
 // double reads as the largest finite value of its sign.
 double Lee_Numero(std::string_view texto);
 
+// True when Lee_Numero finds a digit in the text (a typed "abc", "-", "," or an empty box holds
+// no number, and Lee_Numero would read it as 0).
+bool Contiene_Numero(std::string_view texto);
+
 namespace detail {
 // The general reader, without the fast path for short decimals (tests compare the two).
 double leeNumeroGeneral(std::string_view texto);
