@@ -74,6 +74,33 @@ TEST(TablaRecubrimiento, EveryCellIsTheLimitsOfItsSectionOnAnyNumberOfThreads) {
     EXPECT_FALSE(Todo_Rechazado(*tabla));
 }
 
+// A limit is a whole centimetre at which the pipe is valid, even when the valid range begins
+// at a point of the search sweep that lies between centimetres.
+TEST(TablaRecubrimiento, EveryLimitIsAValidWholeCentimetre) {
+    const Proyecto base = seccion("pe-presion-zanja-ancha-suelo-arcilloso.json");
+    CondicionesTabla c;
+    c.suelos = {2};
+    c.traficos = {1};
+    c.instalacion = InstalacionTabla::ZanjaConMargen;
+    const auto tabla = Calcula_Tabla_Recubrimiento(
+        base, catalogo(), {base.Codigo_Material, base.Codigo_Submaterial}, c);
+    ASSERT_TRUE(tabla);
+    int limites = 0;
+    for (std::size_t t = 0; t < tabla->tubos.size(); ++t) {
+        const LimitesProfundidad& l = tabla->celdas[t][0];
+        if (!l.minima)
+            continue;
+        const Proyecto celda = Seccion_De_Celda(base, tabla->tubos[t], tabla->casos[0], c);
+        for (const double h : {*l.minima, *l.maxima}) {
+            SCOPED_TRACE(std::to_string(tabla->tubos[t].diametroNominal) + " " + std::to_string(h));
+            EXPECT_NEAR(h * 100, std::round(h * 100), 1e-6);
+            EXPECT_TRUE(Calcula_Punto(celda, catalogo(), Parametro::Recubrimiento, h).valido);
+            ++limites;
+        }
+    }
+    EXPECT_GT(limites, 0);
+}
+
 TEST(TablaRecubrimiento, CellsWithoutRangeTellWhy) {
     // A flexible pipe in soft soil under heavy traffic is valid nowhere.
     const Proyecto base = seccion("pe-sdr33-suelo-blando-no-valido.json");
