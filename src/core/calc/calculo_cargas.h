@@ -6,6 +6,7 @@
 #include "input/rechazo.h"
 #include "model/proyecto.h"
 
+#include <optional>
 #include <string>
 
 namespace tubrix {
@@ -44,7 +45,10 @@ Resultado<VistaCalculoCargas> Abre_Calculo_Cargas(Proyecto& proyecto,
 void Marca_Cargas_Superficie(Proyecto& proyecto, bool marcada);
 
 // An arrow: "next" reads P0 from the box whatever the check box says (a cleared box only
-// disables it); "back" reads nothing. Both leave the navigation code.
-void Cierra_Calculo_Cargas(Proyecto& proyecto, const EntradaCalculoCargas& entrada, Boton boton);
+// disables it) and refuses a negative load, or a ticked box without a number, with the focus in
+// the box (the only control a refusal names, 0); "back" reads nothing. Both leave the
+// navigation code when they close.
+std::optional<Rechazo> Cierra_Calculo_Cargas(Proyecto& proyecto,
+                                             const EntradaCalculoCargas& entrada, Boton boton);
 
 } // namespace tubrix

@@ -107,8 +107,7 @@ std::optional<std::string> Ejecuta_Pantalla(Pantalla pantalla, Proyecto& p,
         const auto vista = Abre_Calculo_Cargas(p, sep);
         if (!vista)
             return vista.error().mensaje;
-        Cierra_Calculo_Cargas(p, vista->entrada, Boton::Siguiente);
-        return std::nullopt;
+        return mensajeDe(Cierra_Calculo_Cargas(p, vista->entrada, Boton::Siguiente));
     }
     case Pantalla::Distribucion_Cargas_Tensiones:
         return calculo(p, Calcula_Distribucion_Cargas_Tensiones(p));

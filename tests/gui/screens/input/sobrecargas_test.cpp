@@ -224,7 +224,12 @@ private Q_SLOTS:
         b.p.E1 = 0;
         b.p.He = 2.5;
         Proyecto copia = b.p;
-        const auto esperado = Calcula_He_sobrecarga(copia, EntradaSobrecargas{});
+        EntradaSobrecargas capas;
+        for (const Capa c : kCapas) {
+            capas.espesor[c] = "0,1";
+            capas.modulo[c] = "100";
+        }
+        const auto esperado = Calcula_He_sobrecarga(copia, capas);
         QVERIFY(!esperado);
         Sobrecargas pantalla(b.contexto);
         muestra(pantalla);
