@@ -13,7 +13,7 @@ TUBRIX_PACKAGES=(
     libsqlitecpp-dev libsqlite3-dev
     libexpected-dev nlohmann-json3-dev libcli11-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation
+    fonts-liberation qt6-translations-l10n
 )
 TUBRIX_TEST_PACKAGES=(
     poppler-utils xvfb xauth

@@ -6,6 +6,7 @@
 #include "obra_command.h"
 #include "report_command.h"
 #include "study_command.h"
+#include "tablas_command.h"
 #include "uso_es.h"
 #include "util/paths.h"
 #include "version.h"
@@ -105,6 +106,9 @@ int main(int argc, char** argv) {
     cli::ObraOptions obraOptions;
     auto* obra = cli::addObraCommand(app, obraOptions);
 
+    cli::TablasOptions tablasOptions;
+    auto* tablas = cli::addTablasCommand(app, tablasOptions);
+
     cli::traduceAyuda(app);
     try {
         app.parse(argc, argv);
@@ -153,6 +157,15 @@ int main(int argc, char** argv) {
         if (obraOptions.pdf)
             qt.emplace(argc, argv);
         return cli::runObra(obraOptions, *catalogo, std::cout, std::cerr);
+    }
+    if (*tablas) {
+        // The PDF needs a Qt Gui application, not a display.
+        if (tablasOptions.pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        std::optional<QGuiApplication> qt;
+        if (tablasOptions.pdf)
+            qt.emplace(argc, argv);
+        return cli::runTablas(tablasOptions, *catalogo, std::cout, std::cerr);
     }
     if (*limits)
         return cli::runLimits(pathFromUtf8(studyFile), *catalogo, std::cout, std::cerr);

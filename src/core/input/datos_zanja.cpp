@@ -67,8 +67,8 @@ std::string_view textoSubtipo(std::int16_t tipo, std::int16_t subtipo) {
     return "";
 }
 
-// The boxes as the messages name them. The ranges of H, B and beta are the screen's own checks
-// below; here only the names count, and B's lower bound for the embanked trench.
+// The boxes as the "Escriba un número en ..." message names them; their ranges are the
+// screen's own checks below.
 constexpr Magnitud kAlturaH{"la altura H del recubrimiento", "m"};
 constexpr Magnitud kAlturaH1{"la altura H1 del recubrimiento", "m"};
 constexpr Magnitud kAlturaH2{"la altura H2 del recubrimiento del terraplén", "m"};

@@ -1,6 +1,7 @@
 #include "ui/contexto.h"
 
 #include "ui/dialogos_fichero.h"
+#include "ui/idioma.h"
 
 #include <QLocale>
 
@@ -12,7 +13,7 @@ Dialogos Dialogos::delSistema() {
 }
 
 Separadores separadoresDelSistema() {
-    const QLocale locale = QLocale::system();
+    const QLocale locale = localeDelPrograma();
     return Separadores{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString(),
                        true};
 }

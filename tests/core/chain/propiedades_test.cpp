@@ -166,6 +166,9 @@ TEST(PropiedadesDelCalculo, ExtremeRecordsAreRefusedOrFiniteAndPossible) {
         ASSERT_EQ(imposible, nullptr) << "record " << i << " calculated with " << imposible;
         validos += Tubo_Valido(p) ? 1 : 0;
     }
+    RecordProperty("rechazos", refusals);
+    RecordProperty("calculados", completos);
+    RecordProperty("validos", validos);
     // The mutations reach both outcomes in numbers, or the test proves little.
     EXPECT_GT(refusals, 2000);
     EXPECT_GT(completos, 2000);

@@ -2,8 +2,10 @@
 
 #include "estudio/estudio_parametrico.h"
 #include "estudio/seleccion_tubos.h"
+#include "estudio/tablas_recubrimiento.h"
 #include "model/fichero_proyecto.h"
 #include "ui/barra_botones.h"
+#include "ui/guarda_proyecto.h"
 #include "ui/informe_acciones.h"
 #include "ui/mensajes.h"
 #include "ui/rejilla.h"
@@ -230,16 +232,25 @@ void Verificacion_1::construye() {
     m_estudio->setObjectName(QStringLiteral("EstudioParametrico"));
     m_estudio->setToolTip(
         QStringLiteral("Ver cómo cambia la verificación al variar un dato de la sección"));
-    for (QPushButton* boton : {m_buscarTubos, m_estudio})
+    m_tablas = new QPushButton(QStringLiteral("Tablas de recubrimiento"), this);
+    m_tablas->setObjectName(QStringLiteral("TablasRecubrimiento"));
+    m_tablas->setToolTip(QStringLiteral(
+        "Profundidades mínima y máxima de cada tubo de una serie, con esta sección como base"));
+    for (QPushButton* boton : {m_buscarTubos, m_estudio, m_tablas})
         boton->setAutoDefault(false); // Enter on the screen must not open them
     estudio->addStretch(1);
     estudio->addWidget(m_buscarTubos);
     estudio->addWidget(m_estudio);
+    estudio->addWidget(m_tablas);
     estudio->addStretch(1);
     contenido()->addLayout(estudio);
     contenido()->addStretch(1);
     connect(m_buscarTubos, &QPushButton::clicked, this, [this] { buscaTubos(); });
     connect(m_estudio, &QPushButton::clicked, this, [this] { abreEstudio(); });
+    connect(m_tablas, &QPushButton::clicked, this, [this] {
+        TablasRecubrimiento tablas(contexto(), this);
+        tablas.exec();
+    });
 }
 
 void Verificacion_1::muestra(const VistaVerificacion& vista) {
@@ -271,34 +282,8 @@ void Verificacion_1::muestra(const VistaVerificacion& vista) {
 }
 
 void Verificacion_1::guarda() {
-    const std::optional<std::string> elegido =
-        contexto().dialogos.pideFicheroGuardar(this, proyecto().Fichero);
-    if (!elegido)
-        return; // cancelled: nothing is written and the screen stays
-    const std::string fichero = Aplica_Extension_Tbx(*elegido);
-    const std::filesystem::path ruta = pathFromUtf8(fichero);
-    // The dialog asked about the name it returned; a name the extension rule changed it did not.
-    std::error_code error;
-    if (fichero != *elegido && std::filesystem::exists(ruta, error)) {
-        const Mensaje pregunta{"El fichero " + QDir::toNativeSeparators(qs(fichero)).toStdString() +
-                                   " ya existe.\n¿Desea reemplazarlo?",
-                               Icono::Exclamacion, false, "Aviso"};
-        if (!preguntaAceptarCancelar(this, pregunta))
-            return;
-    }
-    if (const Resultado<void> guardado = Guarda_Proyecto(proyecto(), ruta); !guardado) {
-        muestraMensaje(this, {guardado.error().mensaje, Icono::Critico, false, "Aviso"});
-        return;
-    }
-    // The file holds the texts in its code page and length: the user learns what it kept.
-    std::string cambios;
-    for (const std::string& aviso : Textos_Cambiados_Al_Guardar(proyecto()))
-        cambios += (cambios.empty() ? "" : "\n") + aviso;
-    if (!cambios.empty())
-        muestraMensaje(
-            this, {"El proyecto se ha guardado.\n" + cambios, Icono::Informacion, false, "Aviso"});
-    proyecto().Fichero = fichero;
-    cierraCon(kNavegacionSiguiente);
+    if (guardaProyecto(this, contexto()))
+        cierraCon(kNavegacionSiguiente); // saved: the wizard ends; cancelled: the screen stays
 }
 
 void Verificacion_1::buscaTubos() {

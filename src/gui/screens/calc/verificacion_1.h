@@ -34,6 +34,7 @@ public:
     QPushButton* guardar() const { return m_guardar; }
     QPushButton* buscarTubos() const { return m_buscarTubos; }
     QPushButton* estudioParametrico() const { return m_estudio; }
+    QPushButton* tablasRecubrimiento() const { return m_tablas; }
 
 protected:
     void siguiente() override;
@@ -55,6 +56,7 @@ private:
     // The pipe selection and the parametric study of the section.
     QPushButton* m_buscarTubos = nullptr;
     QPushButton* m_estudio = nullptr;
+    QPushButton* m_tablas = nullptr;
     std::vector<QPushButton*> m_informe; // print, page images, PDF
 };
 
