@@ -1,6 +1,7 @@
 #include "report/informe.h"
 
 #include "report/apartados_informe.h"
+#include "report/resumen_verificacion.h"
 
 namespace tubrix {
 
@@ -40,7 +41,11 @@ Informe Contenido_Informe(const Proyecto& p, const Catalogo& catalogo, const Sep
     if (!largo)
         r.nuevaPagina();
     verificacion(r, p, salida);
-    return std::move(r).resultado();
+    Informe informe = std::move(r).resultado();
+    informe.paginas.push_back(Pagina_Resumen_Verificacion(
+        p, catalogo, sep, static_cast<int>(informe.paginas.size()) + 1));
+    informe.asunto = Asunto_Informe(p, catalogo);
+    return informe;
 }
 
 std::string textoDelInforme(const Informe& informe) {

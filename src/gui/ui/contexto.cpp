@@ -9,7 +9,7 @@ namespace tubrix::gui {
 
 Dialogos Dialogos::delSistema() {
     return Dialogos{&gui::pideFicheroAbrir, &gui::pideFicheroGuardar, &gui::pideFicheroPdf,
-                    &gui::pideCarpeta, &gui::pideTexto};
+                    &gui::pideCarpeta,      &gui::pideTexto,          &gui::pideDatosInforme};
 }
 
 Separadores separadoresDelSistema() {

@@ -3,6 +3,7 @@
 #include "catalogue/catalogo.h"
 #include "format/formato.h"
 #include "model/proyecto.h"
+#include "ui/dialogo_informe.h"
 #include "ui/registro_guardado.h"
 
 #include <functional>
@@ -34,6 +35,11 @@ struct Dialogos {
     std::function<std::optional<std::string>(QWidget* parent, const std::string& titulo,
                                              const std::string& pregunta)>
         pideTexto;
+    // Title and author of the report (and the format of page images), preset; nothing when
+    // cancelled.
+    std::function<std::optional<DatosInforme>(QWidget* parent, const DatosInforme& preset,
+                                              UsoInforme uso)>
+        pideDatosInforme;
 
     static Dialogos delSistema();
 };

@@ -49,7 +49,7 @@ const LineaInforme& primeraTitulo(const PaginaInforme& pagina) {
 
 TEST(Informe, RigidPipeLeavesOutLongTermAndStabilityAndHasThreeColumnTables) {
     const Informe i = informe(calculada("hormigon-atv-zanja-estrecha-ht60.json"));
-    ASSERT_EQ(i.paginas.size(), 5u);
+    ASSERT_EQ(i.paginas.size(), 6u); // the five pages and the summary
     EXPECT_FALSE(buscaEnInforme(i, "Módulo elasticidad LP Et:"));
     EXPECT_FALSE(buscaEnInforme(i, "Rotura flexotracción l/p:"));
     EXPECT_FALSE(buscaEnInforme(i, "CÁLCULO DE ESFUERZOS (LARGO PLAZO):"));
@@ -67,7 +67,7 @@ TEST(Informe, RigidPipeLeavesOutLongTermAndStabilityAndHasThreeColumnTables) {
 
 TEST(Informe, LongTermSectionHasFourColumnsAndItsOwnFifthPage) {
     const Informe i = informe(calculada("prfv-largo-plazo-zanja-terraplenada-freatico.json"));
-    ASSERT_EQ(i.paginas.size(), 5u);
+    ASSERT_EQ(i.paginas.size(), 6u); // the five pages and the summary
     EXPECT_TRUE(buscaEnInforme(i, "Módulo elasticidad LP Et:"));
     EXPECT_TRUE(busca(i.paginas[3], "CÁLCULO DE ESFUERZOS (LARGO PLAZO):"));
     EXPECT_EQ(primeraTitulo(i.paginas[4]).celdas.front().texto,
@@ -183,7 +183,7 @@ TEST(Informe, ConclusionFollowsTheGroundwaterRule) {
     // Without groundwater the water-pressure row is failed in the record but does not count.
     ASSERT_NE(p.Tubo_No_Valido[FilaVerificacion::EstabilidadAgua], 0);
     const auto conclusion = [](const Informe& i) {
-        return i.paginas.back().lineas.back().celdas.front().texto;
+        return i.paginas[4].lineas.back().celdas.front().texto;
     };
     EXPECT_EQ(conclusion(informe(p)), "TUBO VÁLIDO.");
     p.Nivel_Freatico = -1;
@@ -196,7 +196,7 @@ TEST(Informe, PageImagesNameTheDeformationHeadingDifferently) {
     const Proyecto p = calculada("pvc-sn8-zanja-trafico.json");
     const auto cabecera = [](const Informe& i) {
         const LineaInforme* l = nullptr;
-        for (const LineaInforme& linea : i.paginas.back().lineas)
+        for (const LineaInforme& linea : i.paginas[4].lineas)
             if (linea.celdas.size() == 3 && linea.celdas[1].texto == "Valor calculado")
                 l = &linea;
         return l ? l->celdas[2].texto : std::string();
