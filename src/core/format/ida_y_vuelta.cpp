@@ -46,9 +46,10 @@ const Decimales& analizaConMemoria(std::string_view patron) {
         std::size_t largo = 0;
         Decimales decimales;
     };
-    thread_local std::array<Recuerdo, 64> memoria{};
+    thread_local std::array<Recuerdo, 256> memoria{};
+    // Literals lie a few bytes apart: a multiplicative hash spreads them over the slots.
     const auto direccion = reinterpret_cast<std::uintptr_t>(patron.data());
-    Recuerdo& r = memoria[(direccion ^ (direccion >> 6)) % memoria.size()];
+    Recuerdo& r = memoria[((direccion * 0x9E3779B97F4A7C15ull) >> 56) % memoria.size()];
     if (r.texto != patron.data() || r.largo != patron.size())
         r = {patron.data(), patron.size(), analiza(patron)};
     return r.decimales;

@@ -326,4 +326,18 @@ double detail::leeNumeroGeneral(std::string_view texto) {
     return value;
 }
 
+double Lee_Numero_Constante(std::string_view texto) {
+    struct Recuerdo {
+        const char* texto = nullptr;
+        std::size_t largo = 0;
+        double valor = 0;
+    };
+    thread_local std::array<Recuerdo, 32> memoria{};
+    const auto direccion = reinterpret_cast<std::uintptr_t>(texto.data());
+    Recuerdo& r = memoria[(direccion ^ (direccion >> 5)) % memoria.size()];
+    if (r.texto != texto.data() || r.largo != texto.size() || !r.texto)
+        r = {texto.data(), texto.size(), Lee_Numero(texto)};
+    return r.valor;
+}
+
 } // namespace tubrix

@@ -35,6 +35,11 @@ double anguloDe(std::string_view entrada) {
     return Lee_Numero(entrada.substr(0, 3));
 }
 
+// The same for an entry of the program's own lists, read once and remembered.
+double anguloDeLista(std::string_view entrada) {
+    return Lee_Numero_Constante(entrada.substr(0, 3));
+}
+
 void muestraPj(const Proyecto& p, VistaDatosApoyo& vista) {
     vista.textoPj = formateaEtiqueta(p.Relacion_Proyeccion, "#,##0.0#", vista.separadores);
 }
@@ -158,7 +163,7 @@ VistaDatosApoyo Abre_Datos_Apoyo(Proyecto& p, const Separadores& separadores) {
     if (p.Tipo_Apoyo >= 1 && p.Tipo_Apoyo <= 3)
         Elige_Tipo_Apoyo(p, vista, p.Tipo_Apoyo);
     for (std::size_t i = 0; i < vista.angulos.size(); ++i) {
-        if (anguloDe(vista.angulos[i]) == anguloGuardado) {
+        if (anguloDeLista(vista.angulos[i]) == anguloGuardado) {
             Elige_Angulo_Apoyo(p, vista, static_cast<int>(i));
             break;
         }
@@ -202,7 +207,7 @@ void Elige_Angulo_Apoyo(Proyecto& p, VistaDatosApoyo& vista, int posicion) {
         return;
     vista.anguloSeleccionado = posicion;
     vista.entrada.textoAngulo = vista.angulos[static_cast<std::size_t>(posicion)];
-    p.Angulo_Apoyo = anguloDe(vista.entrada.textoAngulo);
+    p.Angulo_Apoyo = anguloDeLista(vista.angulos[static_cast<std::size_t>(posicion)]);
     calculaYMuestraPj(p, vista);
 }
 

@@ -90,7 +90,8 @@ int posicionValida(int posicion, std::size_t entradas) {
 double compactacionDe(int posicion) {
     if (posicion < 0)
         return Lee_Numero("");
-    return Lee_Numero(kListaCompactaciones[static_cast<std::size_t>(posicion)].substr(0, 3));
+    return Lee_Numero_Constante(
+        kListaCompactaciones[static_cast<std::size_t>(posicion)].substr(0, 3));
 }
 
 void guardaCompactacion(Proyecto& p, ZonaCompactada zona, int posicion) {

@@ -345,7 +345,7 @@ void Elige_Coeficiente_Impacto(Proyecto& p, VistaSobrecargas& vista, int posicio
     vista.coeficienteSeleccionado = elegido ? posicion : -1;
     p.Indice_Firme_Irregular = static_cast<std::int16_t>(vista.coeficienteSeleccionado);
     p.Coeficiente_Impacto =
-        Lee_Numero(elegido ? vista.coeficientes[static_cast<std::size_t>(posicion)] : "");
+        Lee_Numero_Constante(elegido ? vista.coeficientes[static_cast<std::size_t>(posicion)] : "");
 }
 
 void Elige_Zona_Pavimentada(Proyecto& p, VistaSobrecargas& vista, bool si) {

@@ -20,6 +20,11 @@ bool peor(const CalculoExtremo& a, const CalculoExtremo& b) {
     return a.veredicto != Veredicto::Rechazado && a.utilizacion > b.utilizacion;
 }
 
+const Separadores& separadoresEspanoles() {
+    static const Separadores espanol = Separadores::espanol();
+    return espanol;
+}
+
 double coberturaDe(const Proyecto& p) {
     return p.Tipo_Instalacion == 2 ? p.H1 + p.H2 : p.H;
 }
@@ -48,11 +53,11 @@ PorFila<std::optional<double>> coeficientesDe(const Proyecto& p,
 }
 
 // Runs one end on `p`, which holds a copy of the base; leaves the calculated record there.
-CalculoExtremo calculaExtremo(Proyecto& p, const Obra& obra, const Tramo& tramo,
-                              const Catalogo& catalogo, Extremo extremo) {
+CalculoExtremo calculaExtremo(Proyecto& p, const TramoResuelto& tramo, const Catalogo& catalogo,
+                              Extremo extremo) {
     CalculoExtremo c;
     c.extremo = extremo;
-    c.rechazo = Aplica_Tramo(p, obra, tramo, catalogo, extremo);
+    c.rechazo = Aplica_Tramo(p, tramo, catalogo, extremo);
     if (!c.rechazo)
         c.rechazo = Calcula_Seccion(p, catalogo);
     c.recubrimiento = coberturaDe(p);
@@ -73,12 +78,12 @@ CalculoExtremo calculaExtremo(Proyecto& p, const Obra& obra, const Tramo& tramo,
         c.deformacionCorto = p.Dv_Relativa;
         c.deformacionLargo = p.Dv_Relativa_LP;
     }
-    c.avisos = Datos_No_Usados(tramo, p, Separadores::espanol());
+    c.avisos = Datos_No_Usados(tramo, p, separadoresEspanoles());
     return c;
 }
 
 // The pipe of the reach's group and DN that is just enough at every end.
-std::optional<TuboCandidato> tuboNecesario(const Obra& obra, const Tramo& tramo,
+std::optional<TuboCandidato> tuboNecesario(const Obra& obra, const TramoResuelto& tramo,
                                            const ResultadoTramo& resultado,
                                            const Catalogo& catalogo) {
     // Candidates by pipe code: valid at every end so far, and the highest utilisation.
@@ -86,7 +91,7 @@ std::optional<TuboCandidato> tuboNecesario(const Obra& obra, const Tramo& tramo,
     bool primero = true;
     for (const CalculoExtremo& calculo : resultado.calculos) {
         Proyecto seccion = obra.base;
-        if (Aplica_Tramo(seccion, obra, tramo, catalogo, calculo.extremo))
+        if (Aplica_Tramo(seccion, tramo, catalogo, calculo.extremo))
             return std::nullopt;
         const TuboNormalizado* actual = catalogo.Busca_Tubo(seccion.Codigo_Diametro);
         if (!actual)
@@ -122,15 +127,25 @@ std::optional<TuboCandidato> tuboNecesario(const Obra& obra, const Tramo& tramo,
     return mejor ? std::optional<TuboCandidato>(*mejor) : std::nullopt;
 }
 
-ResultadoTramo calculaTramo(Proyecto& trabajo, const Obra& obra, std::size_t indice,
+// What one thread reuses from reach to reach: assigning into them keeps their storage.
+struct Trabajo {
+    Proyecto seccion;
+    TramoResuelto tramo;
+};
+
+ResultadoTramo calculaTramo(Trabajo& trabajo, const Obra& obra, std::size_t indice,
                             const Catalogo& catalogo, bool buscaTuboNecesario) {
-    const Tramo& tramo = obra.tramos.at(indice);
+    const Tramo& original = obra.tramos.at(indice);
+    Resuelve_Tramo(obra, original, trabajo.tramo);
+    const TramoResuelto& tramo = trabajo.tramo;
     ResultadoTramo r;
     r.indice = indice;
-    r.nombre = tramo.nombre;
-    for (const Extremo extremo : Extremos_Del_Tramo(tramo)) {
-        trabajo = obra.base;
-        r.calculos.push_back(calculaExtremo(trabajo, obra, tramo, catalogo, extremo));
+    r.nombre = original.nombre;
+    const std::span<const Extremo> extremos = Extremos_Del_Tramo(tramo);
+    r.calculos.reserve(extremos.size());
+    for (const Extremo extremo : extremos) {
+        trabajo.seccion = obra.base;
+        r.calculos.push_back(calculaExtremo(trabajo.seccion, tramo, catalogo, extremo));
         if (peor(r.calculos.back(), r.calculos[r.determinante]))
             r.determinante = r.calculos.size() - 1;
     }
@@ -146,7 +161,7 @@ ResultadoTramo calculaTramo(Proyecto& trabajo, const Obra& obra, std::size_t ind
 
 ResultadoTramo Calcula_Tramo(const Obra& obra, std::size_t indice, const Catalogo& catalogo,
                              bool buscaTuboNecesario) {
-    Proyecto trabajo;
+    Trabajo trabajo;
     return calculaTramo(trabajo, obra, indice, catalogo, buscaTuboNecesario);
 }
 
@@ -156,8 +171,7 @@ ResultadoObra Calcula_Obra(const Obra& obra, const Catalogo& catalogo, const Opc
     const std::size_t n = obra.tramos.size();
     resultado.tramos.resize(n);
     const unsigned hilos = hilosParaLote(opciones.hilos, n);
-    // One working record per thread: assigning the base into it reuses its texts' storage.
-    std::vector<Proyecto> trabajo(hilos);
+    std::vector<Trabajo> trabajo(hilos);
     std::vector<char> calculado(n, 0);
     paraCadaElemento(n, hilos, [&](unsigned hilo, std::size_t i) {
         if (progreso && progreso->cancelado.load(std::memory_order_relaxed))

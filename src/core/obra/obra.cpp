@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <unordered_map>
 #include <vector>
 
 namespace tubrix {
@@ -53,11 +54,15 @@ bool igualesSinMayusculas(std::string_view a, std::string_view b) {
 } // namespace
 
 const DefinicionColumna* buscaColumna(std::string_view nombre) {
-    const auto& columnas = todas();
-    const auto it =
-        std::find_if(columnas.begin(), columnas.end(),
-                     [nombre](const DefinicionColumna& c) { return c.nombre == nombre; });
-    return it == columnas.end() ? nullptr : &*it;
+    // Every reach of a works looks its cells up here: by hash, not along the list.
+    static const std::unordered_map<std::string_view, const DefinicionColumna*> porNombre = [] {
+        std::unordered_map<std::string_view, const DefinicionColumna*> m;
+        for (const DefinicionColumna& c : todas())
+            m.emplace(c.nombre, &c);
+        return m;
+    }();
+    const auto it = porNombre.find(nombre);
+    return it == porNombre.end() ? nullptr : it->second;
 }
 
 const DefinicionColumna* buscaColumnaAproximada(std::string_view nombre) {

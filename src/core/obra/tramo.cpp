@@ -35,21 +35,24 @@ std::string general(double valor) {
     return formateaGeneral(valor, Separadores::espanol());
 }
 
-std::optional<Parada> aplicaDN(Proyecto& p, const Tramo& tramo, const Catalogo& catalogo) {
-    const std::optional<double> dn = tramo.numero(kColumnaDN);
-    if (!dn)
+std::optional<Parada> aplicaDN(Proyecto& p, const TramoResuelto& tramo, const Catalogo& catalogo) {
+    if (!tramo.dn)
         return std::nullopt;
-    if (tramo.dato("Codigo_Diametro"))
+    const double dn = *tramo.dn;
+    if (tramo.daCodigoDiametro)
         return rechazoDe(Pantalla::Datos_Tubos,
                          "El tramo da a la vez DN y Codigo_Diametro: deje solo uno de los dos.");
-    // The diameter list is sorted by DN, so equal diameters are neighbours.
-    std::string disponibles;
-    std::int16_t anterior = 0;
-    for (const EntradaTubo& t : catalogo.listaTubos(p.Codigo_Submaterial)) {
-        if (t.diametroN == *dn) {
+    const std::vector<EntradaTubo> tubos = catalogo.listaTubos(p.Codigo_Submaterial);
+    for (const EntradaTubo& t : tubos) {
+        if (t.diametroN == dn) {
             p.Codigo_Diametro = t.codigo;
             return std::nullopt;
         }
+    }
+    // The diameter list is sorted by DN, so equal diameters are neighbours.
+    std::string disponibles;
+    std::int16_t anterior = 0;
+    for (const EntradaTubo& t : tubos) {
         if (t.diametroN != anterior)
             disponibles += (disponibles.empty() ? " " : ", ") + std::to_string(t.diametroN);
         anterior = t.diametroN;
@@ -59,19 +62,19 @@ std::optional<Parada> aplicaDN(Proyecto& p, const Tramo& tramo, const Catalogo& 
                                         : "de código " + std::to_string(p.Codigo_Submaterial);
     return rechazoDe(
         Pantalla::Datos_Tubos,
-        "La subclase " + nombre + " no tiene ningún tubo de DN " + general(*dn) + "." +
+        "La subclase " + nombre + " no tiene ningún tubo de DN " + general(dn) + "." +
             (disponibles.empty() ? "" : " Sus diámetros nominales son" + disponibles + "."));
 }
 
-std::optional<Parada> aplicaHf(Proyecto& p, const Obra& obra, const Tramo& tramo) {
-    if (!obra.tieneColumna(kColumnaHf) && !tramo.dato(kColumnaHf))
+std::optional<Parada> aplicaHf(Proyecto& p, const TramoResuelto& tramo) {
+    if (!tramo.conHf)
         return std::nullopt;
-    if (tramo.dato("Nivel_Freatico") || tramo.dato("Hw"))
+    if (tramo.daFreaticoOHw)
         return rechazoDe(Pantalla::Freatico, "El tramo da a la vez Hf y Nivel_Freatico o Hw: el "
                                              "nivel freático se da solo con Hf.");
-    if (const std::optional<double> hf = tramo.numero(kColumnaHf)) {
+    if (tramo.hf) {
         p.Nivel_Freatico = kSi;
-        p.Hw = *hf;
+        p.Hw = *tramo.hf;
     } else {
         p.Nivel_Freatico = kNo;
         p.Hw = 0;
@@ -79,20 +82,20 @@ std::optional<Parada> aplicaHf(Proyecto& p, const Obra& obra, const Tramo& tramo
     return std::nullopt;
 }
 
-std::optional<Parada> aplicaPerfil(Proyecto& p, const Tramo& tramo, const Catalogo& catalogo,
-                                   Extremo extremo) {
-    if (!Es_Tramo_De_Perfil(tramo))
+std::optional<Parada> aplicaPerfil(Proyecto& p, const TramoResuelto& tramo,
+                                   const Catalogo& catalogo, Extremo extremo) {
+    if (!tramo.perfil)
         return std::nullopt;
     std::string faltan;
-    for (const std::string_view cota : kCotas)
-        if (!tramo.numero(cota))
-            faltan += (faltan.empty() ? "" : ", ") + std::string(cota);
+    for (std::size_t i = 0; i < kCotas.size(); ++i)
+        if (!tramo.cotas[i])
+            faltan += (faltan.empty() ? "" : ", ") + std::string(kCotas[i]);
     if (!faltan.empty())
         return rechazoDe(Pantalla::Datos_Zanja,
                          "Faltan cotas del perfil: " + faltan +
                              ". Un tramo de perfil da las cotas del terreno y de la solera en "
                              "sus dos extremos.");
-    if (tramo.dato("H"))
+    if (tramo.daH)
         return rechazoDe(Pantalla::Datos_Zanja,
                          "El tramo da a la vez H y las cotas del perfil: deje solo una de las "
                          "dos formas de dar el recubrimiento.");
@@ -108,6 +111,15 @@ std::optional<Parada> aplicaPerfil(Proyecto& p, const Tramo& tramo, const Catalo
     p.H = *h;
     return std::nullopt;
 }
+
+std::optional<double> numeroDe(const ValorCelda& valor) {
+    if (const double* v = std::get_if<double>(&valor))
+        return *v;
+    return std::nullopt;
+}
+
+constexpr std::array kUnico = {Extremo::Unico};
+constexpr std::array kAmbos = {Extremo::Inicio, Extremo::Fin};
 
 } // namespace
 
@@ -130,17 +142,67 @@ bool Es_Tramo_De_Perfil(const Tramo& tramo) {
     return false;
 }
 
-std::vector<Extremo> Extremos_Del_Tramo(const Tramo& tramo) {
-    if (Es_Tramo_De_Perfil(tramo))
-        return {Extremo::Inicio, Extremo::Fin};
-    return {Extremo::Unico};
+void Resuelve_Tramo(const Obra& obra, const Tramo& tramo, TramoResuelto& r) {
+    r.celdas.clear();
+    r.dn.reset();
+    r.hf.reset();
+    r.cotas = {};
+    r.daCodigoDiametro = r.daFreaticoOHw = r.perfil = r.daH = false;
+    r.conHf = obra.tieneColumna(kColumnaHf);
+    for (const auto& [nombre, valor] : tramo.datos) {
+        const DefinicionColumna* columna = buscaColumna(nombre);
+        if (!columna)
+            continue;
+        r.celdas.push_back({columna, &valor});
+        switch (columna->tipo) {
+        case TipoColumna::DN:
+            r.dn = numeroDe(valor);
+            break;
+        case TipoColumna::Hf:
+            r.conHf = true;
+            r.hf = numeroDe(valor);
+            break;
+        case TipoColumna::Cota:
+            r.perfil = true;
+            for (std::size_t i = 0; i < kCotas.size(); ++i)
+                if (columna->nombre == kCotas[i])
+                    r.cotas[i] = numeroDe(valor);
+            break;
+        default:
+            if (columna->nombre == "Codigo_Diametro")
+                r.daCodigoDiametro = true;
+            else if (columna->nombre == "Nivel_Freatico" || columna->nombre == "Hw")
+                r.daFreaticoOHw = true;
+            else if (columna->nombre == "H")
+                r.daH = true;
+            break;
+        }
+    }
 }
 
-std::optional<double> Recubrimiento_En_Extremo(const Proyecto& seccion, const Tramo& tramo,
+TramoResuelto Resuelve_Tramo(const Obra& obra, const Tramo& tramo) {
+    TramoResuelto r;
+    Resuelve_Tramo(obra, tramo, r);
+    return r;
+}
+
+std::span<const Extremo> Extremos_Del_Tramo(const TramoResuelto& tramo) {
+    if (tramo.perfil)
+        return kAmbos;
+    return kUnico;
+}
+
+std::span<const Extremo> Extremos_Del_Tramo(const Tramo& tramo) {
+    if (Es_Tramo_De_Perfil(tramo))
+        return kAmbos;
+    return kUnico;
+}
+
+std::optional<double> Recubrimiento_En_Extremo(const Proyecto& seccion, const TramoResuelto& tramo,
                                                const Catalogo& catalogo, Extremo extremo) {
     const bool fin = extremo == Extremo::Fin;
-    const auto terreno = tramo.numero(fin ? kCotaTerrenoFin : kCotaTerrenoInicio);
-    const auto solera = tramo.numero(fin ? kCotaSoleraFin : kCotaSoleraInicio);
+    const auto& terreno = tramo.cotas[fin ? 1 : 0];
+    const auto& solera = tramo.cotas[fin ? 3 : 2];
     const TuboNormalizado* tubo = catalogo.Busca_Tubo(seccion.Codigo_Diametro);
     if (!terreno || !solera || !tubo)
         return std::nullopt;
@@ -148,45 +210,53 @@ std::optional<double> Recubrimiento_En_Extremo(const Proyecto& seccion, const Tr
     return *terreno - *solera - (tubo->diametroI + tubo->espesor) / 1000.0;
 }
 
-std::optional<Parada> Aplica_Tramo(Proyecto& seccion, const Obra& obra, const Tramo& tramo,
+std::optional<Parada> Aplica_Tramo(Proyecto& seccion, const TramoResuelto& tramo,
                                    const Catalogo& catalogo, Extremo extremo) {
-    for (const auto& dato : tramo.datos) {
-        const DefinicionColumna* columna = buscaColumna(dato.first);
-        if (columna && columna->campo)
-            ponCampo(seccion, *columna->campo, dato.second);
-    }
+    for (const TramoResuelto::Celda& celda : tramo.celdas)
+        if (celda.columna->campo)
+            ponCampo(seccion, *celda.columna->campo, *celda.valor);
     if (auto parada = aplicaDN(seccion, tramo, catalogo))
         return parada;
-    if (auto parada = aplicaHf(seccion, obra, tramo))
+    if (auto parada = aplicaHf(seccion, tramo))
         return parada;
     return aplicaPerfil(seccion, tramo, catalogo, extremo);
 }
 
-std::vector<std::string> Datos_No_Usados(const Tramo& tramo, const Proyecto& calculada,
+std::optional<Parada> Aplica_Tramo(Proyecto& seccion, const Obra& obra, const Tramo& tramo,
+                                   const Catalogo& catalogo, Extremo extremo) {
+    return Aplica_Tramo(seccion, Resuelve_Tramo(obra, tramo), catalogo, extremo);
+}
+
+std::vector<std::string> Datos_No_Usados(const TramoResuelto& tramo, const Proyecto& calculada,
                                          const Separadores& separadores) {
     std::vector<std::string> avisos;
     const auto compara = [&](std::string_view nombre, double dado, double usado) {
         if (dado == usado)
             return;
-        avisos.push_back(std::string(nombre) + " = " + formateaGeneral(dado, separadores) +
-                         " no entra en el cálculo tal como se ha dado: se ha usado " +
-                         formateaGeneral(usado, separadores) + ".");
+        // A difference below the 15 digits a cell shows is the arithmetic's, not the user's.
+        std::string textoDado = formateaGeneral(dado, separadores);
+        std::string textoUsado = formateaGeneral(usado, separadores);
+        if (textoDado == textoUsado)
+            return;
+        avisos.push_back(std::string(nombre) + " = " + textoDado +
+                         " no entra en el cálculo tal como se ha dado: se ha usado " + textoUsado +
+                         ".");
     };
-    for (const auto& dato : tramo.datos) {
-        const DefinicionColumna* columna = buscaColumna(dato.first);
-        if (!columna || !std::holds_alternative<double>(dato.second))
+    for (const TramoResuelto::Celda& celda : tramo.celdas) {
+        const DefinicionColumna& columna = *celda.columna;
+        const double* dado = std::get_if<double>(celda.valor);
+        if (!dado)
             continue;
-        const double dado = std::get<double>(dato.second);
-        if (columna->tipo == TipoColumna::Hf) {
-            compara(columna->nombre, dado, calculada.Hw);
-        } else if (columna->campo) {
+        if (columna.tipo == TipoColumna::Hf) {
+            compara(columna.nombre, *dado, calculada.Hw);
+        } else if (columna.campo) {
             std::visit(
                 [&](auto m) {
                     using T = std::decay_t<decltype(calculada.*m)>;
                     if constexpr (std::is_same_v<T, std::int16_t> || std::is_same_v<T, double>)
-                        compara(columna->nombre, dado, static_cast<double>(calculada.*m));
+                        compara(columna.nombre, *dado, static_cast<double>(calculada.*m));
                 },
-                columna->campo->miembro);
+                columna.campo->miembro);
         }
     }
     return avisos;

@@ -1,11 +1,13 @@
 #include "format/lee_numero.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
 #include <string>
+#include <string_view>
 
 namespace tubrix {
 namespace {
@@ -73,6 +75,18 @@ TEST(LeeNumeroRapido, AgreesWithTheGeneralReaderBitForBit) {
         ASSERT_EQ(std::bit_cast<std::uint64_t>(rapido), std::bit_cast<std::uint64_t>(general))
             << '"' << texto << '"';
     }
+}
+
+// Remembered by address: texts at different addresses, and prefixes of one text, each read as
+// themselves, however many there are.
+TEST(LeeNumeroConstante, ReadsEachTextAsLeeNumero) {
+    static constexpr std::array<std::string_view, 6> kEntradas = {
+        " 85 %", " 90 %", " 60 grados", "120 grados", "1,4", ""};
+    for (int vuelta = 0; vuelta < 3; ++vuelta)
+        for (const std::string_view e : kEntradas) {
+            EXPECT_EQ(Lee_Numero_Constante(e), Lee_Numero(e)) << e;
+            EXPECT_EQ(Lee_Numero_Constante(e.substr(0, 3)), Lee_Numero(e.substr(0, 3))) << e;
+        }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "support/secciones.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace tubrix {
 namespace {
@@ -150,6 +151,95 @@ TEST(CalculaObra, ParallelEqualsSerialAndTheSummaryCountsEveryReach) {
         if (t.veredicto != Veredicto::Rechazado) {
             EXPECT_LE(t.gobierna().utilizacion,
                       serie.tramos[*r.masUtilizado].gobierna().utilizacion);
+        }
+    }
+}
+
+// The batch path puts each reach's cells into the base once resolved; every field of the record
+// it calculates, and every result it keeps, must be what the section typed in by hand gives.
+TEST(CalculaObra, ARandomSampleEqualsTheSectionTypedInFieldByField) {
+    Obra obra = conTramos({"H", "B", "Hf", "DN", "Tipo_Vehiculo", "Cota_Terreno_Inicio",
+                           "Cota_Terreno_Fin", "Cota_Solera_Inicio", "Cota_Solera_Fin"},
+                          {});
+    std::mt19937 azar(1515);
+    std::uniform_real_distribution<double> alto(0.3, 8.0);
+    std::uniform_real_distribution<double> ancho(0.8, 2.0);
+    std::uniform_int_distribution<int> vehiculo(0, 5);
+    const std::array<double, 4> diametros = {200, 315, 400, 500};
+    for (int i = 0; i < 40; ++i) {
+        Tramo t{"T" + std::to_string(i), {{"B", ancho(azar)}}};
+        if (i % 4 == 3) {
+            t.datos.emplace("Cota_Terreno_Inicio", 100.0);
+            t.datos.emplace("Cota_Terreno_Fin", 99.0);
+            t.datos.emplace("Cota_Solera_Inicio", 100.0 - alto(azar));
+            t.datos.emplace("Cota_Solera_Fin", 99.0 - alto(azar));
+        } else {
+            t.datos.emplace("H", alto(azar));
+        }
+        if (i % 2)
+            t.datos.emplace("Hf", alto(azar) / 2);
+        if (i % 3)
+            t.datos.emplace("DN", diametros[static_cast<std::size_t>(i) % 4]);
+        t.datos.emplace("Tipo_Vehiculo", static_cast<double>(vehiculo(azar)));
+        obra.tramos.push_back(std::move(t));
+    }
+    const ResultadoObra resultado = Calcula_Obra(obra, catalogo());
+    for (std::size_t i = 0; i < obra.tramos.size(); ++i) {
+        const Tramo& t = obra.tramos[i];
+        SCOPED_TRACE(t.nombre);
+        const ResultadoTramo& r = resultado.tramos[i];
+        ASSERT_EQ(r.calculos.size(), Es_Tramo_De_Perfil(t) ? 2u : 1u);
+        for (const CalculoExtremo& c : r.calculos) {
+            // By hand: the fields as the screens store them.
+            Proyecto p = obra.base;
+            p.B = *t.numero("B");
+            p.Tipo_Vehiculo = static_cast<std::int16_t>(*t.numero("Tipo_Vehiculo"));
+            p.Nivel_Freatico = t.numero("Hf") ? kSi : kNo;
+            p.Hw = t.numero("Hf").value_or(0);
+            if (const auto dn = t.numero("DN"))
+                for (const EntradaTubo& tubo : catalogo().listaTubos(603))
+                    if (tubo.diametroN == *dn) {
+                        p.Codigo_Diametro = tubo.codigo;
+                        break;
+                    }
+            if (Es_Tramo_De_Perfil(t)) {
+                const bool fin = c.extremo == Extremo::Fin;
+                const TuboNormalizado& tubo = *catalogo().Busca_Tubo(p.Codigo_Diametro);
+                p.H = *t.numero(fin ? "Cota_Terreno_Fin" : "Cota_Terreno_Inicio") -
+                      *t.numero(fin ? "Cota_Solera_Fin" : "Cota_Solera_Inicio") -
+                      (tubo.diametroI + tubo.espesor) / 1000.0;
+            } else {
+                p.H = *t.numero("H");
+            }
+            const auto parada = Calcula_Seccion(p, catalogo());
+
+            auto seccion = Seccion_Del_Tramo(obra, i, catalogo(), c.extremo);
+            ASSERT_TRUE(seccion);
+            const auto paradaObra = Calcula_Seccion(*seccion, catalogo());
+            EXPECT_EQ(test::resultadoJson(*seccion, paradaObra), test::resultadoJson(p, parada));
+
+            ASSERT_EQ(c.rechazo.has_value(), parada.has_value());
+            EXPECT_EQ(c.recubrimiento, p.H);
+            if (parada) {
+                EXPECT_EQ(c.rechazo->mensaje, parada->mensaje);
+                EXPECT_EQ(c.rechazo->paso, parada->paso);
+                continue;
+            }
+            EXPECT_EQ(c.veredicto, Tubo_Valido(p) ? Veredicto::Valido : Veredicto::NoValido);
+            const UsosVerificacion usos = Utilizaciones(p);
+            EXPECT_EQ(c.filaDeterminante, Fila_Determinante(usos));
+            for (const FilaVerificacion fila : kFilasVerificacion) {
+                if (usos.coeficienteNoPositivo[fila])
+                    EXPECT_TRUE(std::isinf(*c.utilizaciones[fila]));
+                else
+                    EXPECT_EQ(c.utilizaciones[fila], usos.utilizacion[fila]);
+            }
+            EXPECT_EQ(c.coeficientes[FilaVerificacion::TensionClave],
+                      usos.utilizacion[FilaVerificacion::TensionClave]
+                          ? std::optional<double>(p.Coef_Clave)
+                          : std::nullopt);
+            EXPECT_EQ(c.deformacionCorto, p.Dv_Relativa);
+            EXPECT_EQ(c.deformacionLargo, p.Dv_Relativa_LP);
         }
     }
 }
