@@ -34,6 +34,7 @@ public:
     QPushButton* guardar() const { return m_guardar; }
     QPushButton* buscarTubos() const { return m_buscarTubos; }
     QPushButton* estudioParametrico() const { return m_estudio; }
+    QPushButton* obraConEstaSeccion() const { return m_obra; }
 
 protected:
     void siguiente() override;
@@ -46,6 +47,7 @@ private:
     void guarda();
     void buscaTubos();
     void abreEstudio();
+    void abreObra();
 
     std::array<CeldasFila, kFilasVerificacion.size()> m_filas{};
     // The "Largo Plazo" heading of each section, hidden when no row of it shows that term.
@@ -55,6 +57,7 @@ private:
     // The pipe selection and the parametric study of the section.
     QPushButton* m_buscarTubos = nullptr;
     QPushButton* m_estudio = nullptr;
+    QPushButton* m_obra = nullptr; // a works of many reaches on this section
     std::vector<QPushButton*> m_informe; // print, page images, PDF
 };
 
