@@ -24,7 +24,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Libraries from dpkg-shlibdeps; the report's fonts (Liberation Serif, the metric twin of Times
-# New Roman) are read at run time, so no library names them.
+# New Roman) and Qt's own Spanish translations (the standard dialogs' buttons) are read at run
+# time, so no library names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libqpdf29")
 include(CPack)

@@ -11,9 +11,9 @@ TUBRIX_PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
     libsqlitecpp-dev libsqlite3-dev
-    libexpected-dev nlohmann-json3-dev libcli11-dev
+    libexpected-dev nlohmann-json3-dev libcli11-dev libqpdf-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation
+    fonts-liberation qt6-translations-l10n
 )
 TUBRIX_TEST_PACKAGES=(
     poppler-utils xvfb xauth

@@ -6,6 +6,7 @@
 #include "obra_command.h"
 #include "report_command.h"
 #include "study_command.h"
+#include "tablas_command.h"
 #include "uso_es.h"
 #include "util/paths.h"
 #include "version.h"
@@ -53,14 +54,20 @@ int main(int argc, char** argv) {
     std::string reportFile;
     std::string reportPdf;
     std::string reportImages;
+    std::string reportPng;
     cli::ReportOptions reportOptions;
     report->add_option("FICHERO", reportFile, "Proyecto .tbx, o .json con los datos del proyecto")
         ->required();
     auto* pdfOption = report->add_option("--pdf", reportPdf, "Informe en PDF");
     auto* bmpOption =
-        report->add_option("--bmp", reportImages, "Carpeta para las imágenes Imp01.bmp…Imp05.bmp");
+        report->add_option("--bmp", reportImages, "Carpeta para las imágenes Imp01.bmp…Imp06.bmp");
+    auto* pngOption =
+        report->add_option("--png", reportPng, "Carpeta para las imágenes Imp01.png…Imp06.png");
     pdfOption->excludes(bmpOption);
-    report->add_option("--title", reportOptions.titulo, "Título del proyecto");
+    pdfOption->excludes(pngOption);
+    bmpOption->excludes(pngOption);
+    report->add_option("--title", reportOptions.titulo,
+                       "Título del proyecto (sin él, la descripción del proyecto)");
     report->add_option("--author", reportOptions.autor, "Autor del proyecto");
 
     std::string studyFile;
@@ -105,11 +112,14 @@ int main(int argc, char** argv) {
     cli::ObraOptions obraOptions;
     auto* obra = cli::addObraCommand(app, obraOptions);
 
+    cli::TablasOptions tablasOptions;
+    auto* tablas = cli::addTablasCommand(app, tablasOptions);
+
     cli::traduceAyuda(app);
     try {
         app.parse(argc, argv);
-        if (*report && reportPdf.empty() && reportImages.empty())
-            throw CLI::RequiredError("--pdf o --bmp");
+        if (*report && reportPdf.empty() && reportImages.empty() && reportPng.empty())
+            throw CLI::RequiredError("--pdf, --bmp o --png");
     } catch (const CLI::ParseError& e) {
         return cli::respondeAlUso(app, e, argc, argv, std::cout, std::cerr);
     }
@@ -154,6 +164,15 @@ int main(int argc, char** argv) {
             qt.emplace(argc, argv);
         return cli::runObra(obraOptions, *catalogo, std::cout, std::cerr);
     }
+    if (*tablas) {
+        // The PDF needs a Qt Gui application, not a display.
+        if (tablasOptions.pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        std::optional<QGuiApplication> qt;
+        if (tablasOptions.pdf)
+            qt.emplace(argc, argv);
+        return cli::runTablas(tablasOptions, *catalogo, std::cout, std::cerr);
+    }
     if (*limits)
         return cli::runLimits(pathFromUtf8(studyFile), *catalogo, std::cout, std::cerr);
     if (*report) {
@@ -165,6 +184,10 @@ int main(int argc, char** argv) {
             reportOptions.pdf = pathFromUtf8(reportPdf);
         if (!reportImages.empty())
             reportOptions.imagenes = pathFromUtf8(reportImages);
+        if (!reportPng.empty()) {
+            reportOptions.imagenes = pathFromUtf8(reportPng);
+            reportOptions.formatoImagenes = FormatoImagen::Png;
+        }
         return cli::runReport(pathFromUtf8(reportFile), reportOptions, *catalogo, std::cout,
                               std::cerr);
     }

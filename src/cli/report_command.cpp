@@ -18,13 +18,14 @@ int runReport(const std::filesystem::path& file, const ReportOptions& options,
     }
     Proyecto& proyecto = *loaded;
     if (const auto parada = Calcula_Seccion(proyecto, catalogo)) {
-        err << "Cálculo detenido en el paso " << parada->paso << " ("
-            << nombrePantalla(parada->pantalla) << "): " << parada->mensaje << '\n';
+        printRefusal(*parada, err);
+        err << kInformeNoGenerado << '\n';
         return kExitInput;
     }
     // The report reads numbers the way a Spanish system shows them, as the desktop program does
     // on a Spanish system.
-    const CabeceraInforme cabecera{QString::fromStdString(options.titulo),
+    const std::string& titulo = options.titulo.empty() ? proyecto.Texto_Proyecto : options.titulo;
+    const CabeceraInforme cabecera{QString::fromStdString(titulo),
                                    QString::fromStdString(options.autor)};
     if (options.pdf) {
         const Informe informe =
@@ -38,7 +39,8 @@ int runReport(const std::filesystem::path& file, const ReportOptions& options,
     if (options.imagenes) {
         const Informe informe =
             Contenido_Informe(proyecto, catalogo, Separadores::espanol(), SalidaInforme::Imagenes);
-        auto escritas = escribeImagenes(informe, cabecera, *options.imagenes);
+        auto escritas =
+            escribeImagenes(informe, cabecera, *options.imagenes, options.formatoImagenes);
         if (!escritas) {
             err << escritas.error().mensaje << '\n';
             return kExitInput;

@@ -1,13 +1,18 @@
 #include "pintor_informe.h"
 
+#include "pluma_informe.h"
+#include "util/atomic_file.h"
 #include "util/paths.h"
+#include "version.h"
 
+#include <algorithm>
+
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgRenderer>
 
 namespace tubrix {
@@ -17,113 +22,61 @@ constexpr double kMmPorPulgada = 25.4;
 constexpr double kAnchoA4Mm = 210;
 constexpr double kAltoA4Mm = 297;
 constexpr double kMargenMm = 10; // printable area of the paged outputs
+constexpr double kHuecoColumnasMm = 1.5;
 
 QString qs(const std::string& texto) {
     return QString::fromStdString(texto);
 }
 
-QFont fuenteInforme() {
-    QFont fuente(QStringLiteral("Times New Roman"), 10);
-    fuente.setStyleHint(QFont::Serif);
-    return fuente;
+// A row's cells, each wrapped within its column: up to the next cell's column, the last one up
+// to the frame's right edge. The row is as many lines tall as its tallest cell.
+void pintaFila(Pluma& pluma, const LineaInforme& linea) {
+    int lineas = 1;
+    for (std::size_t i = 0; i < linea.celdas.size(); ++i) {
+        const Celda& celda = linea.celdas[i];
+        double limite = pluma.derechaMm();
+        for (std::size_t j = i + 1; j < linea.celdas.size(); ++j)
+            if (linea.celdas[j].columnaMm > celda.columnaMm) {
+                limite = linea.celdas[j].columnaMm - kHuecoColumnasMm;
+                break;
+            }
+        lineas = std::max(lineas, pluma.escribeEnColumna(celda.columnaMm, limite, qs(celda.texto)));
+    }
+    pluma.saltaLineas(lineas);
 }
 
-// The writer's pen: a current position in millimetres that moves one line down per line.
-class Pluma {
-public:
-    Pluma(QPainter& painter, double anchoMm) : m_p(painter), m_anchoMm(anchoMm) {
-        m_p.setFont(fuenteInforme());
-        m_p.setPen(Qt::black);
+// A drawing of the program scaled to its width on the page, with its texts on white patches so
+// that the lines of the drawing do not cross them.
+void pintaDibujo(Pluma& pluma, const DibujoInforme& dibujo) {
+    QPainter& p = pluma.painter();
+    const double mm = pluma.mmEnUnidades();
+    const double escala = dibujo.anchoMm / dibujo.anchoLienzo * mm; // device units per unit
+    const QPointF origen(dibujo.columnaMm * mm, pluma.y() * mm);
+    QSvgRenderer svg(QStringLiteral(":/") + qs(dibujo.recurso));
+    if (svg.isValid())
+        svg.render(&p,
+                   QRectF(origen, QSizeF(dibujo.anchoDibujo * escala, dibujo.altoDibujo * escala)));
+    p.save();
+    QFont letra(QStringLiteral("Liberation Sans"));
+    letra.setStyleHint(QFont::SansSerif);
+    letra.setPixelSize(std::max(1, static_cast<int>(dibujo.letra * escala + 0.5)));
+    p.setFont(letra);
+    const QFontMetricsF medidas(letra, p.device());
+    for (const AnotacionDibujo& a : dibujo.anotaciones) {
+        const QString texto = qs(a.texto);
+        const double ancho = medidas.horizontalAdvance(texto);
+        double x = origen.x() + a.x * escala - (a.centrada ? ancho / 2 : 0);
+        x = std::min(x, origen.x() + dibujo.anchoLienzo * escala - ancho);
+        const double base = origen.y() + a.y * escala;
+        const double hueco = 0.15 * medidas.height();
+        p.fillRect(QRectF(x - hueco, base - medidas.ascent() - hueco / 2, ancho + 2 * hueco,
+                          medidas.height() + hueco),
+                   QColor(255, 255, 255, 225));
+        p.setPen(Qt::black);
+        p.drawText(QPointF(x, base), texto);
     }
-
-    double alturaLinea() const {
-        const QFontMetricsF medidas(m_p.font(), m_p.device());
-        return medidas.lineSpacing() / mmEnUnidades();
-    }
-    double y() const { return m_y; }
-    void ponY(double y) { m_y = y; }
-
-    // Writes a text at x with its top at the current y, then goes to the next line.
-    void escribe(double xMm, const QString& texto) {
-        const QFontMetricsF medidas(m_p.font(), m_p.device());
-        m_p.drawText(QPointF(xMm * mmEnUnidades(), m_y * mmEnUnidades() + medidas.ascent()), texto);
-    }
-    void saltaLinea() { m_y += alturaLinea(); }
-    void lineaEnBlanco() { saltaLinea(); }
-
-    // A rule from 15 mm to 20 mm short of the page width, then 1 mm down.
-    void lineaHorizontal() {
-        const double escala = mmEnUnidades();
-        m_p.save();
-        m_p.setPen(QPen(Qt::black, 0.25 * escala));
-        m_p.drawLine(QPointF(15 * escala, m_y * escala),
-                     QPointF((m_anchoMm - 20) * escala, m_y * escala));
-        m_p.restore();
-        m_y += 1;
-    }
-
-    void negrita(bool si, bool subrayado = false) {
-        QFont f = m_p.font();
-        f.setBold(si);
-        f.setUnderline(subrayado);
-        m_p.setFont(f);
-    }
-    void escalaFuente(double factor) {
-        QFont f = m_p.font();
-        f.setPointSizeF(f.pointSizeF() * factor);
-        m_p.setFont(f);
-    }
-    double anchoMm() const { return m_anchoMm; }
-    double mmEnUnidades() const { return m_p.device()->logicalDpiX() / kMmPorPulgada; }
-    QPainter& painter() { return m_p; }
-
-private:
-    QPainter& m_p;
-    double m_anchoMm;
-    double m_y = 0;
-};
-
-void cabeceraImpresora(Pluma& pluma, const CabeceraInforme& c, const QString& tramo, int pagina) {
-    const double y0 = pluma.y();
-    pluma.lineaHorizontal();
-    pluma.ponY(y0 + 1);
-    pluma.negrita(true);
-    pluma.escribe(27, QStringLiteral("Cálculo tubrix de tuberías."));
-    pluma.negrita(false);
-    if (!tramo.isEmpty())
-        pluma.escribe(120, QStringLiteral("Tramo: ") + tramo);
-    pluma.ponY(y0 + 6);
-    pluma.escribe(27, QStringLiteral("Titulo: ") + c.titulo);
-    pluma.saltaLinea();
-    pluma.escribe(27, QStringLiteral("Autor: ") + c.autor);
-    pluma.saltaLinea();
-    pluma.escribe(27, QStringLiteral("Hoja: ") + QString::number(pagina));
-    pluma.saltaLinea();
-    pluma.ponY(pluma.y() + 2);
-    pluma.lineaHorizontal();
-}
-
-void cabeceraPantalla(Pluma& pluma, const CabeceraInforme& c, int pagina) {
-    const double y0 = pluma.y();
-    pluma.lineaHorizontal();
-    // The logo, about 9 mm high, left of the name.
-    QSvgRenderer logo(QStringLiteral(":/icons/tubrix.svg"));
-    const double escala = pluma.mmEnUnidades();
-    if (logo.isValid())
-        logo.render(&pluma.painter(),
-                    QRectF(16 * escala, (y0 + 1) * escala, 9 * escala, 9 * escala));
-    pluma.ponY(y0 + 1);
-    pluma.escalaFuente(2.5);
-    pluma.escribe(27, QStringLiteral("NORVELA"));
-    pluma.escalaFuente(1 / 2.5);
-    pluma.ponY(y0 + 6);
-    pluma.escribe(70, QStringLiteral("Titulo: ") + c.titulo);
-    pluma.ponY(y0 + 6);
-    pluma.escribe(120, QStringLiteral("Autor: ") + c.autor);
-    pluma.ponY(y0 + 6);
-    pluma.escribe(pluma.anchoMm() - 40, QStringLiteral("Hoja: ") + QString::number(pagina));
-    pluma.ponY(y0 + 11);
-    pluma.lineaHorizontal();
+    p.restore();
+    pluma.ponY(pluma.y() + dibujo.altoMm());
 }
 
 } // namespace
@@ -131,42 +84,51 @@ void cabeceraPantalla(Pluma& pluma, const CabeceraInforme& c, int pagina) {
 PintorInforme::PintorInforme(const Informe& informe, CabeceraInforme cabecera, SalidaInforme salida)
     : m_informe(informe), m_cabecera(std::move(cabecera)), m_salida(salida) {}
 
-void PintorInforme::pintaPagina(QPainter& painter, const PaginaInforme& pagina,
-                                double anchoMm) const {
+void PintorInforme::pintaPagina(QPainter& painter, const PaginaInforme& pagina, double anchoMm,
+                                std::vector<Titular>* titulares) const {
     Pluma pluma(painter, anchoMm);
+    const int total = static_cast<int>(m_informe.paginas.size());
     const bool impresora = m_salida == SalidaInforme::Impresora;
     if (impresora) {
         pluma.lineaEnBlanco();
         pluma.lineaEnBlanco();
-        cabeceraImpresora(pluma, m_cabecera, m_tramo, pagina.numero);
+        cabeceraImpresora(pluma, m_cabecera, m_tramo, pagina.numero, total);
     } else {
-        cabeceraPantalla(pluma, m_cabecera, pagina.numero);
+        cabeceraPantalla(pluma, m_cabecera, pagina.numero, total);
     }
+    const auto titular = [&](const std::string& texto) {
+        if (titulares)
+            titulares->push_back({qs(texto), pluma.y()});
+    };
     for (const LineaInforme& linea : pagina.lineas) {
         switch (linea.tipo) {
         case TipoLinea::EnBlanco:
             pluma.lineaEnBlanco();
             break;
         case TipoLinea::TituloInforme:
+            titular(linea.celdas.front().texto);
             pluma.negrita(true, true);
             if (!impresora)
                 pluma.escalaFuente(1.4);
-            pluma.escribe(kColumnaEtiqueta, qs(linea.celdas.front().texto));
-            pluma.saltaLinea();
+            pluma.saltaLineas(pluma.escribeEnColumna(kColumnaEtiqueta, pluma.derechaMm(),
+                                                     qs(linea.celdas.front().texto)));
             if (!impresora)
                 pluma.escalaFuente(1 / 1.4);
             pluma.negrita(false);
             break;
         case TipoLinea::Titulo:
+            titular(linea.celdas.front().texto);
             pluma.negrita(true, true);
-            pluma.escribe(30, qs(linea.celdas.front().texto));
-            pluma.saltaLinea();
+            pluma.saltaLineas(
+                pluma.escribeEnColumna(30, pluma.derechaMm(), qs(linea.celdas.front().texto)));
             pluma.negrita(false);
             break;
         case TipoLinea::Fila:
-            for (const Celda& celda : linea.celdas)
-                pluma.escribe(celda.columnaMm, qs(celda.texto));
-            pluma.saltaLinea();
+            pintaFila(pluma, linea);
+            break;
+        case TipoLinea::Dibujo:
+            if (linea.dibujo)
+                pintaDibujo(pluma, *linea.dibujo);
             break;
         }
     }
@@ -183,12 +145,19 @@ Resultado<void> PintorInforme::pintaEn(QPagedPaintDevice& dispositivo) const {
 }
 
 Resultado<void> PintorInforme::pintaCon(QPainter& painter, QPagedPaintDevice& dispositivo,
-                                        bool paginaNueva) const {
-    const double anchoMm = dispositivo.pageLayout().paintRect(QPageLayout::Millimeter).width();
+                                        bool paginaNueva, std::vector<MarcadorPdf>* marcadores,
+                                        int primeraPagina) const {
+    const QRectF area = dispositivo.pageLayout().paintRect(QPageLayout::Millimeter);
     for (std::size_t i = 0; i < m_informe.paginas.size(); ++i) {
         if ((i > 0 || paginaNueva) && !dispositivo.newPage())
             return falla(CodigoError::FicheroNoEscribible, "No se ha podido pasar de página.");
-        pintaPagina(painter, m_informe.paginas[i], anchoMm);
+        std::vector<Titular> titulares;
+        pintaPagina(painter, m_informe.paginas[i], area.width(), &titulares);
+        if (marcadores)
+            for (const Titular& t : titulares)
+                marcadores->push_back({t.texto.toStdString(),
+                                       primeraPagina + static_cast<int>(i) + (paginaNueva ? 1 : 0),
+                                       area.top() + t.yMm});
     }
     return {};
 }
@@ -205,59 +174,50 @@ QImage PintorInforme::imagenDePagina(std::size_t indice, double puntosPorPulgada
     QPainter painter(&imagen);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    pintaPagina(painter, m_informe.paginas.at(indice), kAnchoA4Mm);
+    // The printed page's printable area, so that both outputs keep the same frame.
+    const double margen = kMargenMm / kMmPorPulgada * imagen.logicalDpiX();
+    painter.translate(margen, margen);
+    pintaPagina(painter, m_informe.paginas.at(indice), kAnchoA4Mm - 2 * kMargenMm, nullptr);
     return imagen;
 }
 
 Resultado<void> escribePdf(const Informe& informe, const CabeceraInforme& cabecera,
                            const std::filesystem::path& fichero) {
-    const QString nombre = QString::fromStdString(utf8FromPath(fichero));
-    QSaveFile salida(nombre);
-    if (!salida.open(QIODevice::WriteOnly))
-        return falla(CodigoError::FicheroNoEscribible,
-                     "No se puede escribir el informe en \"" + nombre.toStdString() +
-                         "\": " + salida.errorString().toStdString() + ".");
+    const std::string nombre = utf8FromPath(fichero);
+    QByteArray bytes;
+    std::vector<MarcadorPdf> marcadores;
     {
-        QPdfWriter pdf(&salida);
-        pdf.setTitle(QStringLiteral("Cálculo tubrix de tuberías: ") + cabecera.titulo);
-        pdf.setCreator(QStringLiteral("Tubrix"));
+        QBuffer memoria(&bytes);
+        memoria.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&memoria);
+        pdf.setTitle(cabecera.titulo);
+        pdf.setCreator(QStringLiteral("Tubrix ") + qs(std::string(kVersion)));
         pdf.setResolution(1200);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(kMargenMm, kMargenMm, kMargenMm, kMargenMm),
                                       QPageLayout::Millimeter));
         const PintorInforme pintor(informe, cabecera, SalidaInforme::Impresora);
-        if (auto pintado = pintor.pintaEn(pdf); !pintado)
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return falla(CodigoError::FicheroNoEscribible,
+                         "No se puede empezar a escribir el informe en \"" + nombre + "\".");
+        auto pintado = pintor.pintaCon(painter, pdf, false, &marcadores);
+        painter.end();
+        if (!pintado)
             return pintado;
     }
-    if (!salida.commit())
-        return falla(CodigoError::FicheroNoEscribible,
-                     "No se ha podido guardar el informe en \"" + nombre.toStdString() +
-                         "\": " + salida.errorString().toStdString() + ".");
+    const MetadatosPdf metadatos{cabecera.titulo.toStdString(), cabecera.autor.toStdString(),
+                                 informe.asunto, "Tubrix " + std::string(kVersion)};
+    const auto completo = completaPdf(bytes, metadatos, marcadores);
+    if (!completo)
+        return tl::unexpected(completo.error());
+    if (auto escrito = writeFileAtomically(
+            fichero,
+            std::string_view(completo->constData(), static_cast<std::size_t>(completo->size())));
+        !escrito)
+        return falla(CodigoError::FicheroNoEscribible, "No se ha podido guardar el informe en \"" +
+                                                           nombre + "\": " + escrito.error() + ".");
     return {};
-}
-
-Resultado<std::vector<std::filesystem::path>>
-escribeImagenes(const Informe& informe, const CabeceraInforme& cabecera,
-                const std::filesystem::path& carpeta) {
-    std::error_code error;
-    if (!std::filesystem::is_directory(carpeta, error))
-        return falla(CodigoError::FicheroNoEscribible,
-                     "La carpeta \"" + utf8FromPath(carpeta) + "\" no existe.");
-    const PintorInforme pintor(informe, cabecera, SalidaInforme::Imagenes);
-    std::vector<std::filesystem::path> escritas;
-    for (std::size_t i = 0; i < pintor.paginas(); ++i) {
-        char nombre[32];
-        std::snprintf(nombre, sizeof nombre, "Imp%02zu.bmp", i + 1);
-        const auto fichero = carpeta / nombre;
-        QSaveFile salida(QString::fromStdString(utf8FromPath(fichero)));
-        if (!salida.open(QIODevice::WriteOnly) || !pintor.imagenDePagina(i).save(&salida, "BMP") ||
-            !salida.commit())
-            return falla(CodigoError::FicheroNoEscribible,
-                         "No se ha podido guardar la imagen \"" + utf8FromPath(fichero) +
-                             "\": " + salida.errorString().toStdString() + ".");
-        escritas.push_back(fichero);
-    }
-    return escritas;
 }
 
 } // namespace tubrix

@@ -69,6 +69,42 @@ TEST(CliCalc, ARefusedSectionStopsWithStatusTwoAndTheMessage) {
               "Anchura fondo de zanja insuficiente debido al talud.\rModificar B o beta.");
 }
 
+// Values no section can have are refused by the screen that takes them, exit 2, never turned
+// into a verdict (each of these once gave "válido").
+TEST(CliCalc, PhysicallyImpossibleInputsAreRefusals) {
+    test::TempDir dir;
+    const auto base = nlohmann::json::parse(lee(seccion("pvc-sn8-zanja-trafico.json")));
+    const nlohmann::json ensayos = {{"Opcion_Suelo_3", -1},
+                                    {"Gamma_1", 20},
+                                    {"Gamma_2", 20},
+                                    {"Ro", 30},
+                                    {"Ro_Prima", 20},
+                                    {"K1", 0.5},
+                                    {"K2", 0.4},
+                                    {"E1", 8},
+                                    {"E2", 8},
+                                    {"E3", 8},
+                                    {"E4", 8}};
+    const std::pair<nlohmann::json, const char*> casos[] = {
+        {{{"H", 2500}}, "El valor de H debe ser inferior a 20 m"},
+        {{{"H", 1e6}}, "El valor de H debe ser inferior a 20 m"},
+        {{{"P0", -1}}, "La carga superficial P0 debe ser mayor o igual que 0 kN/m2"},
+        {{{"E1", -8}}, "El módulo de compresión E1 de la zona 1 debe ser mayor que 0 N/mm2"},
+        {{{"K2", -0.4}}, "El coeficiente de empuje lateral K2 debe ser mayor o igual que 0"},
+        {{{"Tipo_Instalacion", 2}, {"H1", 1}, {"H2", 1}, {"Beta", 180}},
+         "El valor del ángulo Beta debe de estar entre 10º y 90º"},
+    };
+    for (const auto& [cambios, mensaje] : casos) {
+        nlohmann::json seccionMala = base;
+        seccionMala.update(ensayos);
+        seccionMala.update(cambios);
+        std::ofstream(dir / "mala.json") << seccionMala.dump();
+        const Salida s = calcula(dir / "mala.json");
+        EXPECT_EQ(s.estado, kExitInput) << cambios.dump();
+        EXPECT_NE(s.err.find(mensaje), std::string::npos) << s.err;
+    }
+}
+
 TEST(CliCalc, JsonHoldsEveryFieldWithArraysInTableOrder) {
     const Salida s = calcula(seccion("prfv-largo-plazo-zanja-terraplenada-freatico.json"), true);
     ASSERT_EQ(s.estado, kExitValid);

@@ -19,7 +19,7 @@ deb="$trabajo/paquete/tubrix_${version}_$(dpkg --print-architecture).deb"
 
 dpkg-deb --field "$deb" Package Version Architecture Depends Installed-Size
 depende="$(dpkg-deb --field "$deb" Depends)"
-for p in fonts-liberation libqt6widgets6 libqt6charts6 libqt6svg6 libstdc++6; do
+for p in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6charts6 libqt6svg6 libstdc++6; do
     tr ',' '\n' <<<"$depende" | sed 's/^ *//; s/ .*//' | grep -qxF "$p" ||
         falla "el paquete no depende de $p: $depende"
 done

@@ -32,7 +32,7 @@ std::string textoDelPdf(const fs::path& pdf) {
     return pdftotext.readAllStandardOutput().toStdString();
 }
 
-TEST(PintorInforme, PdfHasFivePagesWithEveryHeadingInOrder) {
+TEST(PintorInforme, PdfHasSixPagesWithEveryHeadingInOrder) {
     test::TempDir dir;
     const Informe informe = Contenido_Informe(seccionLargoPlazo(), test::catalogoDelPrograma(),
                                               Separadores::espanol(), SalidaInforme::Impresora);
@@ -40,7 +40,7 @@ TEST(PintorInforme, PdfHasFivePagesWithEveryHeadingInOrder) {
                            dir / "informe.pdf"));
     const std::string texto = textoDelPdf(dir / "informe.pdf");
     ASSERT_FALSE(texto.empty()) << "pdftotext (poppler-utils) is needed";
-    EXPECT_EQ(std::count(texto.begin(), texto.end(), '\f'), 5) << "five pages";
+    EXPECT_EQ(std::count(texto.begin(), texto.end(), '\f'), 6) << "five pages and the summary";
     std::size_t desde = 0;
     for (const char* titulo : {"Hoja: 1",
                                "PARÁMETROS DE CÁLCULO",
@@ -64,7 +64,11 @@ TEST(PintorInforme, PdfHasFivePagesWithEveryHeadingInOrder) {
                                "CÁLCULO DE LA ESTABILIDAD:",
                                "VERIFICACIÓN:",
                                "CONCLUSIÓN:",
-                               "TUBO VÁLIDO."}) {
+                               "TUBO VÁLIDO.",
+                               "Hoja: 6 de 6",
+                               "RESUMEN DE LA VERIFICACIÓN",
+                               "RECUBRIMIENTO ADMISIBLE:",
+                               "INSTALACIÓN:"}) {
         const auto en = texto.find(titulo, desde);
         ASSERT_NE(en, std::string::npos) << titulo;
         desde = en;
@@ -73,15 +77,15 @@ TEST(PintorInforme, PdfHasFivePagesWithEveryHeadingInOrder) {
     EXPECT_NE(texto.find("Autor: Ingeniería"), std::string::npos);
 }
 
-TEST(PintorInforme, PageImagesAreFiveBitmapsOfThePageSize) {
+TEST(PintorInforme, PageImagesAreSixBitmapsOfThePageSize) {
     test::TempDir dir;
     const Informe informe = Contenido_Informe(seccionLargoPlazo(), test::catalogoDelPrograma(),
                                               Separadores::espanol(), SalidaInforme::Imagenes);
     const auto escritas =
         escribeImagenes(informe, {QStringLiteral("T"), QStringLiteral("A")}, dir.path());
     ASSERT_TRUE(escritas);
-    ASSERT_EQ(escritas->size(), 5u);
-    for (int i = 1; i <= 5; ++i) {
+    ASSERT_EQ(escritas->size(), 6u);
+    for (int i = 1; i <= 6; ++i) {
         const fs::path f = dir / ("Imp0" + std::to_string(i) + ".bmp");
         const QImage imagen(QString::fromStdString(f.string()));
         ASSERT_FALSE(imagen.isNull()) << f;

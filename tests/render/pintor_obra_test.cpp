@@ -52,9 +52,9 @@ TEST(PintorObra, SummaryPagesRepeatTheHeaderAndReportsFollowInPortrait) {
         salidaDe(QStringLiteral("pdfinfo"),
                  {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
                   QStringLiteral("999"), QString::fromStdString(completo.string())});
-    // The refused reach has no report; every other has five pages.
+    // The refused reach has no report; every other has six pages (five and the summary).
     EXPECT_EQ(info.count(QStringLiteral("842 x 595")), paginas);
-    EXPECT_EQ(info.count(QStringLiteral("595 x 842")), 60 * 5);
+    EXPECT_EQ(info.count(QStringLiteral("595 x 842")), 60 * 6);
     const QString informes =
         salidaDe(QStringLiteral("pdftotext"),
                  {QString::fromStdString(completo.string()), QStringLiteral("-")});

@@ -8,6 +8,7 @@
 #include "chain/calcula_seccion.h"
 #include "estudio/estudio_parametrico.h"
 #include "estudio/seleccion_tubos.h"
+#include "estudio/tablas_recubrimiento.h"
 #include "model/fichero_proyecto.h"
 #include "screens/fabrica.h"
 #include "ui/calculadora.h"
@@ -18,9 +19,11 @@
 #include <iostream>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 
 namespace {
@@ -85,8 +88,9 @@ int main(int argc, char** argv) {
             if (!pantalla)
                 continue;
             {
+                // A wizard screen sizes itself to the screen it is on, as the program shows it.
                 auto dialogo = tubrix::gui::creaPantalla(*pantalla, contexto, nullptr);
-                guarda(*dialogo, carpeta, dialogo->objectName());
+                guarda(*dialogo, carpeta, dialogo->objectName(), false);
             }
             // The screens after a refusal would show stale numbers: stop there.
             if (const auto rechazo = tubrix::Ejecuta_Pantalla(*pantalla, proyecto, *catalogo)) {
@@ -108,6 +112,23 @@ int main(int argc, char** argv) {
         estudio.show();
         estudio.calcular()->click();
         guarda(estudio, carpeta, QStringLiteral("Estudio_Parametrico"), false);
+    }
+    // The tables of admissible cover of the section's series: every soil group, without and with
+    // heavy traffic, without groundwater, in a trench 0,5 m wider than each pipe.
+    {
+        tubrix::gui::TablasRecubrimiento tablas(contexto);
+        tablas.resize(1400, 760);
+        for (const int grupo : {1, 2, 3, 4})
+            tablas.suelo(grupo)->setChecked(true);
+        tablas.trafico(0)->setChecked(true);
+        tablas.trafico(5)->setChecked(true);
+        tablas.sinFreatico()->setChecked(true);
+        tablas.zanjaConMargen()->setChecked(true);
+        tablas.show();
+        tablas.calcular()->click();
+        while (tablas.calculando())
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        guarda(tablas, carpeta, QStringLiteral("Tablas_Recubrimiento"), false);
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "calc/comprobaciones.h"
 #include "format/ida_y_vuelta.h"
 #include "format/lee_numero.h"
+#include "input/magnitud.h"
 
 #include <array>
 #include <cmath>
@@ -190,6 +191,12 @@ const char* textoTrafico(std::int16_t tipo) {
 
 } // namespace
 
+std::optional<double> Factor_Impacto_Vehiculo(std::int16_t tipoVehiculo) {
+    if (tipoVehiculo < 1 || tipoVehiculo > static_cast<std::int16_t>(kVehiculos.size()))
+        return std::nullopt;
+    return kVehiculos[static_cast<std::size_t>(tipoVehiculo - 1)].Fi;
+}
+
 Resultado<void> Calcula_Cargas(Proyecto& p) {
     const auto tierras = calculaTierras(p);
     if (!tierras)
@@ -252,14 +259,21 @@ void Marca_Cargas_Superficie(Proyecto& p, bool marcada) {
     p.Hay_Cargas_Superficie = marcada ? kSi : kNo;
 }
 
-void Cierra_Calculo_Cargas(Proyecto& p, const EntradaCalculoCargas& entrada, Boton boton) {
-    if (boton == Boton::Siguiente) {
-        p.Codigo_Navegacion = kNavegacionSiguiente;
-        // A cleared check box only disables the box: its number is still the load P0.
-        p.P0 = leeCaja(entrada.textoP0);
-    } else {
+std::optional<Rechazo> Cierra_Calculo_Cargas(Proyecto& p, const EntradaCalculoCargas& entrada,
+                                             Boton boton) {
+    if (boton == Boton::Atras) {
         p.Codigo_Navegacion = kNavegacionAtras;
+        return std::nullopt;
     }
+    // A cleared check box only disables the box: its number is still the load P0, so its range
+    // is checked all the same (a negative load would relieve the pipe).
+    static constexpr Magnitud kCargaP0{"la carga superficial P0", "kN/m2"};
+    const auto p0 = Lee_Magnitud(entrada.textoP0, kCargaP0, p.Hay_Cargas_Superficie != 0);
+    if (!p0)
+        return Rechazo_Magnitud(p0.error(), 0);
+    p.P0 = *p0;
+    p.Codigo_Navegacion = kNavegacionSiguiente;
+    return std::nullopt;
 }
 
 } // namespace tubrix

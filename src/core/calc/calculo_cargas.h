@@ -6,6 +6,8 @@
 #include "input/rechazo.h"
 #include "model/proyecto.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tubrix {
@@ -30,6 +32,10 @@ struct VistaCalculoCargas {
     EntradaCalculoCargas entrada;
 };
 
+// The impact factor the load calculation applies to a vehicle (1 LT 12 .. 5 HT 60): its own,
+// whatever factor was chosen on the surface loads screen. None without a vehicle.
+std::optional<double> Factor_Impacto_Vehiculo(std::int16_t tipoVehiculo);
+
 // Computes Cz, Cz90, Cn, Cn90, Pe, Xo, Xoc, Pf, aF, P, Fi and Pv from the record and stores them.
 // An input that cannot be evaluated (a division by zero, a vehicle code without a row) refuses
 // with a message naming it, and nothing is stored.
@@ -44,7 +50,10 @@ Resultado<VistaCalculoCargas> Abre_Calculo_Cargas(Proyecto& proyecto,
 void Marca_Cargas_Superficie(Proyecto& proyecto, bool marcada);
 
 // An arrow: "next" reads P0 from the box whatever the check box says (a cleared box only
-// disables it); "back" reads nothing. Both leave the navigation code.
-void Cierra_Calculo_Cargas(Proyecto& proyecto, const EntradaCalculoCargas& entrada, Boton boton);
+// disables it) and refuses a negative load, or a ticked box without a number, with the focus in
+// the box (the only control a refusal names, 0); "back" reads nothing. Both leave the
+// navigation code when they close.
+std::optional<Rechazo> Cierra_Calculo_Cargas(Proyecto& proyecto,
+                                             const EntradaCalculoCargas& entrada, Boton boton);
 
 } // namespace tubrix

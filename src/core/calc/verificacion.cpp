@@ -166,9 +166,12 @@ Resultado<void> Calcula_Verificacion(Proyecto& p) {
             noValido[f] = veredicto(requerida[f] > corto_ || requerida[f] > largo_);
         };
         falla(Fila::EstabilidadTierras, c->tierras, l->tierras);
-        // Without groundwater both water factors are 0: the row fails here, but the overall
-        // verdict does not count it.
-        falla(Fila::EstabilidadAgua, c->agua, l->agua);
+        // Without groundwater there is no water pressure to buckle the pipe: the row does not
+        // apply and is not marked failed (both water factors are 0 then).
+        if (p.Nivel_Freatico != 0)
+            falla(Fila::EstabilidadAgua, c->agua, l->agua);
+        else
+            noValido[Fila::EstabilidadAgua] = kNo;
         falla(Fila::EstabilidadSimultanea, c->simultaneo, l->simultaneo);
     } else {
         // A rigid pipe is not checked against buckling: clear what an earlier section left.
@@ -198,14 +201,32 @@ Resultado<void> Calcula_Verificacion(Proyecto& p) {
     return {};
 }
 
-bool Tubo_Valido(const Proyecto& p) {
-    for (const Fila f : kFilasVerificacion) {
-        if (f == Fila::EstabilidadAgua && p.Nivel_Freatico == 0)
-            continue;
-        if (p.Tubo_No_Valido[f] != 0)
-            return false;
+bool Fila_Procede(const Proyecto& p, Fila f) {
+    switch (f) {
+    case Fila::TensionClave:
+    case Fila::TensionRinones:
+    case Fila::TensionBase:
+        return true;
+    case Fila::EstabilidadTierras:
+    case Fila::EstabilidadSimultanea:
+        return Columna_Largo_Plazo_Estabilidad(p);
+    case Fila::EstabilidadAgua:
+        return Columna_Largo_Plazo_Estabilidad(p) && p.Nivel_Freatico != 0;
+    case Fila::Deformacion:
+        return Hay_Calculo_Deformaciones(p);
     }
+    return false;
+}
+
+bool Tubo_Valido(const Proyecto& p) {
+    for (const Fila f : kFilasVerificacion)
+        if (Fila_Procede(p, f) && p.Tubo_No_Valido[f] != 0)
+            return false;
     return true;
+}
+
+std::string Texto_Seguridad_Requerida(const Proyecto& p, Fila f, const Separadores& separadores) {
+    return formatea(p.Seguridad_Requerida[f], kFormatoRequerido, separadores);
 }
 
 VistaVerificacion Vista_Verificacion(const Proyecto& p, const Separadores& separadores) {
@@ -213,7 +234,7 @@ VistaVerificacion Vista_Verificacion(const Proyecto& p, const Separadores& separ
         return formatea(v, kFormatoCalculado, separadores);
     };
     const auto requerido = [&](Fila f) {
-        return formatea(p.Seguridad_Requerida[f], kFormatoRequerido, separadores);
+        return Texto_Seguridad_Requerida(p, f, separadores);
     };
     const auto textoVeredicto = [&](Fila f) {
         return std::string(p.Tubo_No_Valido[f] != 0 ? kTuboNoValido : kTuboValido);
@@ -234,26 +255,30 @@ VistaVerificacion Vista_Verificacion(const Proyecto& p, const Separadores& separ
     tension(Fila::TensionRinones, p.Coef_Rinones, p.Coef_Rinones_LP);
     tension(Fila::TensionBase, p.Coef_Base, p.Coef_Base_LP);
 
+    // The stability section is shown when the pipe is checked against buckling; within it, a row
+    // that does not apply (the water pressure without groundwater) says so instead of a number.
     const bool estabilidad = Columna_Largo_Plazo_Estabilidad(p);
-    const auto otra = [&](Fila f, bool visible, double corto, double largo, bool conVeredicto) {
+    const auto otra = [&](Fila f, bool visible, double corto, double largo) {
         auto& fila = vista.filas[f];
         fila.visible = visible;
-        if (visible) {
-            if (p.Norma == 2)
-                fila.requerido = requerido(f);
-            fila.corto = calculado(corto);
-            fila.largo = calculado(largo);
+        if (!visible)
+            return;
+        if (!Fila_Procede(p, f)) {
+            fila.procede = false;
+            fila.corto = std::string(kNoProcede);
+            return;
         }
-        if (conVeredicto)
-            fila.veredicto = textoVeredicto(f);
+        if (p.Norma == 2)
+            fila.requerido = requerido(f);
+        fila.corto = calculado(corto);
+        fila.largo = calculado(largo);
+        fila.veredicto = textoVeredicto(f);
     };
-    const bool freatico = p.Nivel_Freatico != 0;
-    otra(Fila::EstabilidadTierras, estabilidad, p.Coef_Tierras, p.Coef_Tierras_LP, estabilidad);
-    otra(Fila::EstabilidadAgua, estabilidad, p.Coef_Agua, p.Coef_Agua_LP, estabilidad && freatico);
-    otra(Fila::EstabilidadSimultanea, estabilidad, p.Coef_Simultaneo, p.Coef_Simultaneo_LP,
-         estabilidad);
+    otra(Fila::EstabilidadTierras, estabilidad, p.Coef_Tierras, p.Coef_Tierras_LP);
+    otra(Fila::EstabilidadAgua, estabilidad, p.Coef_Agua, p.Coef_Agua_LP);
+    otra(Fila::EstabilidadSimultanea, estabilidad, p.Coef_Simultaneo, p.Coef_Simultaneo_LP);
     otra(Fila::Deformacion, estabilidad && Hay_Calculo_Deformaciones(p), p.Dv_Relativa,
-         p.Dv_Relativa_LP, estabilidad);
+         p.Dv_Relativa_LP);
     return vista;
 }
 

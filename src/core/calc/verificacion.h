@@ -23,17 +23,29 @@ namespace tubrix {
 // calculation and stores nothing.
 Resultado<void> Calcula_Verificacion(Proyecto& proyecto);
 
-// The overall verdict: no row that counts is failed. With groundwater every row counts;
-// without it the external-water-pressure row does not.
+// Whether a row applies to the section: the stress rows always; the stability rows when the
+// pipe is checked against buckling (deformation checks or creep), the external-water row only
+// with groundwater; the deformation row with deformation checks. A row that does not apply is
+// never marked failed and shows "No procede" where it is listed.
+bool Fila_Procede(const Proyecto& proyecto, FilaVerificacion fila);
+
+// The overall verdict: no row that applies is failed.
 bool Tubo_Valido(const Proyecto& proyecto);
 
-inline constexpr std::string_view kFormatoRequerido = "##.0";
+// The value a row requires, with the digits it has (1,75 stays 1,75; 2 reads 2,0): the screen
+// and the report print it through this one function.
+std::string Texto_Seguridad_Requerida(const Proyecto& proyecto, FilaVerificacion fila,
+                                      const Separadores& separadores);
+
+inline constexpr std::string_view kNoProcede = "No procede";
+inline constexpr std::string_view kFormatoRequerido = "#0.0#";
 inline constexpr std::string_view kFormatoCalculado = "###0.00";
 inline constexpr std::string_view kTuboValido = "Tubo válido";
 inline constexpr std::string_view kTuboNoValido = "Tubo NO válido";
 
 struct FilaVistaVerificacion {
     bool visible = false;                 // the row's value cells are shown
+    bool procede = true;                  // false: "No procede" stands in the "Corto Plazo" cell
     std::string requerido;                // empty where the standard sets no value
     std::string corto;                    // "Corto Plazo" column
     std::optional<std::string> largo;     // "Largo Plazo" column; none when hidden

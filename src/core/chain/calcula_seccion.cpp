@@ -107,8 +107,7 @@ std::optional<std::string> Ejecuta_Pantalla(Pantalla pantalla, Proyecto& p,
         const auto vista = Abre_Calculo_Cargas(p, sep);
         if (!vista)
             return vista.error().mensaje;
-        Cierra_Calculo_Cargas(p, vista->entrada, Boton::Siguiente);
-        return std::nullopt;
+        return mensajeDe(Cierra_Calculo_Cargas(p, vista->entrada, Boton::Siguiente));
     }
     case Pantalla::Distribucion_Cargas_Tensiones:
         return calculo(p, Calcula_Distribucion_Cargas_Tensiones(p));
@@ -144,12 +143,19 @@ std::optional<std::string> Ejecuta_Pantalla(Pantalla pantalla, Proyecto& p,
     return std::nullopt;
 }
 
-std::optional<Parada> Calcula_Seccion(Proyecto& p, const Catalogo& catalogo) {
-    for (int paso = kPrimerPaso; paso <= kUltimoPaso; ++paso) {
+namespace {
+
+// Runs the screens of steps `desde`..`hasta` as "next" would, each step's conditions read when
+// it starts; `saltaPrimera` leaves out the first screen of step `desde` (already accepted).
+std::optional<Parada> pasa(Proyecto& p, const Catalogo& catalogo, int desde, int hasta,
+                           bool saltaPrimera) {
+    for (int paso = desde; paso <= hasta; ++paso) {
         p.Paso = static_cast<std::int16_t>(paso);
         // The conditions are read when the step starts: the pipe screen sets the flags.
         const PantallasDelPaso pantallas = Pantallas_Del_Paso(paso, p);
-        for (const auto& pantalla : {pantallas.primera, pantallas.largoPlazo}) {
+        const bool salta = saltaPrimera && paso == desde;
+        for (const auto& pantalla :
+             {salta ? std::nullopt : pantallas.primera, pantallas.largoPlazo}) {
             if (!pantalla)
                 continue;
             if (auto mensaje = Ejecuta_Pantalla(*pantalla, p, catalogo))
@@ -157,6 +163,21 @@ std::optional<Parada> Calcula_Seccion(Proyecto& p, const Catalogo& catalogo) {
         }
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Parada> Calcula_Seccion(Proyecto& p, const Catalogo& catalogo) {
+    return pasa(p, catalogo, kPrimerPaso, kUltimoPaso, false);
+}
+
+std::optional<Parada> Calcula_Hasta_Verificacion(Proyecto& p, const Catalogo& catalogo, int paso,
+                                                 Pantalla aceptada) {
+    const PantallasDelPaso pantallas = Pantallas_Del_Paso(paso, p);
+    // A long-term companion just accepted ends its step; a first screen still has its companion.
+    const bool eraPrimera = pantallas.primera == aceptada;
+    const int desde = eraPrimera ? paso : paso + 1;
+    return pasa(p, catalogo, desde, kUltimoPaso - 1, eraPrimera);
 }
 
 } // namespace tubrix

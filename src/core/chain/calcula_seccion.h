@@ -28,4 +28,10 @@ std::optional<std::string> Ejecuta_Pantalla(Pantalla pantalla, Proyecto& proyect
 // refusal. The record must have been started (Arranca_Programa) and hold a section.
 std::optional<Parada> Calcula_Seccion(Proyecto& proyecto, const Catalogo& catalogo);
 
+// "Ir a la verificación": the rest of the forward pass after the screen `aceptada` of step
+// `paso` was accepted, up to the step before the verification (whose screen computes it when it
+// opens). Stops at the first refusal, as Calcula_Seccion does.
+std::optional<Parada> Calcula_Hasta_Verificacion(Proyecto& proyecto, const Catalogo& catalogo,
+                                                 int paso, Pantalla aceptada);
+
 } // namespace tubrix

@@ -63,6 +63,11 @@ double frontera(const Proyecto& seccion, const Catalogo& catalogo, double valida
             return centimetros / 100;
         centimetros += haciaDentro;
     }
+    // The sweep point itself lies between centimetres: the first centimetre past it, on the
+    // valid side, when that is valid too; a limit shown as 0,74 m must not stand for 0,74375.
+    if (std::fabs(centimetros / 100 - puntoValido) > kHolgura &&
+        validoEn(seccion, catalogo, centimetros / 100))
+        return centimetros / 100;
     return puntoValido;
 }
 

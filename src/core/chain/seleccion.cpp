@@ -15,14 +15,6 @@ bool esAstm(std::int16_t grupo) {
     return grupo == 2 || grupo == 3;
 }
 
-double rigidezDeAnillo(const Proyecto& p) {
-    if (p.Rigidez_Circunferencial > 0)
-        return p.Rigidez_Circunferencial;
-    // SN = E I / Dm^3, in kN/m2, from the wall's inertia per metre.
-    const double dm = 2 * p.Rm / 1000;                                   // m
-    return dm > 0 ? p.Et * 1e3 * p.Momento_Inercia / (dm * dm * dm) : 0; // E in kN/m2 / 1000
-}
-
 TuboCandidato prueba(const Proyecto& seccion, const Catalogo& catalogo, const Grupo& grupo,
                      const Subclase& subclase, const TuboNormalizado& tubo,
                      const std::function<void(Proyecto&)>& prepara) {
@@ -48,7 +40,7 @@ TuboCandidato prueba(const Proyecto& seccion, const Catalogo& catalogo, const Gr
         c.veredicto = Veredicto::Rechazado;
         return c;
     }
-    c.rigidezAnillo = rigidezDeAnillo(p);
+    c.rigidezAnillo = Rigidez_Anillo(p);
     const UsosVerificacion usos = Utilizaciones(p);
     c.filaDeterminante = Fila_Determinante(usos);
     if (c.filaDeterminante) {
@@ -62,6 +54,14 @@ TuboCandidato prueba(const Proyecto& seccion, const Catalogo& catalogo, const Gr
 }
 
 } // namespace
+
+double Rigidez_Anillo(const Proyecto& p) {
+    if (p.Rigidez_Circunferencial > 0)
+        return p.Rigidez_Circunferencial;
+    // SN = E I / Dm^3, in kN/m2, from the wall's inertia per metre.
+    const double dm = 2 * p.Rm / 1000;                                   // m
+    return dm > 0 ? p.Et * 1e3 * p.Momento_Inercia / (dm * dm * dm) : 0; // E in kN/m2 / 1000
+}
 
 std::vector<TuboCandidato> Selecciona_Tubos(const Proyecto& seccion, const Catalogo& catalogo,
                                             const FiltroSeleccion& filtro,

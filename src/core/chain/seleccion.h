@@ -52,6 +52,10 @@ std::vector<TuboCandidato> Selecciona_Tubos(const Proyecto& seccion, const Catal
                                             const FiltroSeleccion& filtro = {},
                                             const std::function<void(Proyecto&)>& prepara = {});
 
+// Ring stiffness SN (kN/m2) of the pipe the pipe screen has set in the record: the catalogue's
+// for a profiled wall, else from the wall's inertia and the mean radius.
+double Rigidez_Anillo(const Proyecto& proyecto);
+
 // Puts the chosen pipe's codes into the section (what "Usar este tubo" does).
 void Usa_Tubo(Proyecto& seccion, const TuboCandidato& tubo);
 

@@ -11,6 +11,14 @@ double leeCaja(const CajaTexto& caja) {
     return caja.valor ? *caja.valor : Lee_Numero(caja.texto);
 }
 
+std::optional<double> numeroDeCaja(const CajaTexto& caja) {
+    if (caja.valor)
+        return caja.valor;
+    if (!Contiene_Numero(caja.texto))
+        return std::nullopt;
+    return Lee_Numero(caja.texto);
+}
+
 CajaTexto cajaDe(double valor, std::string_view patron, const Separadores& separadores) {
     CajaTexto caja;
     if (separadores.etiquetas)

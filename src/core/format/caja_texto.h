@@ -34,6 +34,10 @@ struct CajaTexto {
 // The number the box hands back: Lee_Numero of its text.
 double leeCaja(const CajaTexto& caja);
 
+// The number of a box, or nothing when the user left a text that holds no number ("abc", an
+// empty box); a box the program filled always holds its number.
+std::optional<double> numeroDeCaja(const CajaTexto& caja);
+
 // A box showing `valor` through `patron` (the text is left empty when nothing is shown).
 CajaTexto cajaDe(double valor, std::string_view patron, const Separadores& separadores);
 

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
+#include <utility>
 
 namespace tubrix {
 namespace {
@@ -72,12 +74,20 @@ double idaYVuelta(double valor, std::string_view patron, const Separadores& sepa
         if (escalado < 1e8 && std::fabs(fraccion - 0.5) > 1e-5) {
             const double n = fraccion > 0.5 ? entero + 1 : entero;
             const double resultado = n / escala;
-            // Grouped thousands read back only up to the first separator: exact path.
-            if (!(d.agrupa && resultado >= 1000))
-                return (valor < 0 && n != 0) ? -resultado : resultado;
+            return (valor < 0 && n != 0) ? -resultado : resultado;
         }
     }
-    return Lee_Numero(formatea(valor, patron, separadores));
+    std::string texto = formatea(valor, patron, separadores);
+    return Lee_Numero(d.agrupa ? sinAgrupar(std::move(texto), separadores) : texto);
+}
+
+std::string sinAgrupar(std::string texto, const Separadores& separadores) {
+    const std::string& miles = separadores.miles;
+    if (miles.empty() || miles == separadores.decimal)
+        return texto;
+    for (auto i = texto.find(miles); i != std::string::npos; i = texto.find(miles, i))
+        texto.erase(i, miles.size());
+    return texto;
 }
 
 std::string formateaGeneral(double valor, const Separadores& separadores) {

@@ -249,6 +249,24 @@ double Lee_Numero(std::string_view texto) {
     return detail::leeNumeroGeneral(texto);
 }
 
+bool Contiene_Numero(std::string_view texto) {
+    const std::string s = normalise(texto);
+    std::size_t i = 0;
+    if (s.size() >= 2 && s[0] == '&') {
+        const char prefix = s[1];
+        const int radix = (prefix == 'H' || prefix == 'h')   ? 16
+                          : (prefix == 'O' || prefix == 'o') ? 8
+                                                             : 0;
+        return radix != 0 && s.size() > 2 && digitValue(s[2]) < radix;
+    }
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    if (i < s.size() && isDigit(s[i]))
+        return true;
+    // A number may start at its decimal point: ",5" is 0,5.
+    return i + 1 < s.size() && s[i] == '.' && isDigit(s[i + 1]);
+}
+
 double detail::leeNumeroGeneral(std::string_view texto) {
     const std::string s = normalise(texto);
 

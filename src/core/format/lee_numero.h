@@ -18,6 +18,10 @@ double Lee_Numero(std::string_view texto);
 // other texts at the same address): only for literals and constant lists.
 double Lee_Numero_Constante(std::string_view texto);
 
+// True when Lee_Numero finds a digit in the text (a typed "abc", "-", "," or an empty box holds
+// no number, and Lee_Numero would read it as 0).
+bool Contiene_Numero(std::string_view texto);
+
 namespace detail {
 // The general reader, without the fast path for short decimals (tests compare the two).
 double leeNumeroGeneral(std::string_view texto);

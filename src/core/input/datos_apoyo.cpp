@@ -2,6 +2,7 @@
 
 #include "calc/comprobaciones.h"
 #include "format/lee_numero.h"
+#include "input/magnitud.h"
 
 #include <cmath>
 #include <utility>
@@ -117,7 +118,12 @@ ListaTextos Lista_Angulos(std::int16_t norma, std::int16_t tipo) {
 Resultado<void> Calcula_Pj(Proyecto& p, const CajaTexto& cajaJ) {
     if (!Es_Apoyo_Hormigon(p.Norma, p.Tipo_Apoyo))
         return {};
-    p.J = leeCaja(cajaJ);
+    // The cradle's height under the pipe: a negative one would lower the projection ratio.
+    static constexpr Magnitud kAlturaJ{"la altura J del apoyo", "m"};
+    const auto j = Lee_Magnitud(cajaJ, kAlturaJ);
+    if (!j)
+        return falla(CodigoError::DatoNoCalculable, j.error());
+    p.J = *j;
     if (auto valido = exigePositivo("la relación de proyección Pj",
                                     "el diámetro exterior del tubo (mm)", p.Diametro_Exterior);
         !valido)

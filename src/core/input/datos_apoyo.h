@@ -80,7 +80,8 @@ struct VistaDatosApoyo {
 
 // Projection ratio of the concrete cradle from the J text, the angle, the subtype and the
 // outside diameter; stores J and Relacion_Proyeccion. Other beddings: nothing is recomputed.
-// Refuses (storing J but not Pj) when the outside diameter is not positive.
+// Refuses, storing neither, a J box without a number or with a negative height; refuses
+// (storing J but not Pj) when the outside diameter is not positive.
 Resultado<void> Calcula_Pj(Proyecto& p, const CajaTexto& cajaJ);
 
 // Form load: navigation code -101, captions for the standard, stored subtype, type and angle.

@@ -1,6 +1,7 @@
 #include "input/datos_suelos.h"
 
 #include "format/lee_numero.h"
+#include "input/magnitud.h"
 
 namespace tubrix {
 namespace {
@@ -345,8 +346,11 @@ VistaDatosSuelos2 Abre_Datos_Suelos_2(Proyecto& p, const Separadores& separadore
 void Elige_Condicion_Relleno(Proyecto& p, VistaDatosSuelos2& vista, std::int16_t condicion) {
     p.Condicion_Relleno = condicion;
     vista.rellenoSeleccionado = condicion;
-    // From the stored friction angle, whatever the rho box holds at the moment.
-    p.Ro_Prima = Calcula_Ro_Prima(p.Norma, condicion, p.Ro);
+    // From the friction angle on show: a tested value just typed counts, not the one stored
+    // when the page opened.
+    const std::optional<double> roEnCaja =
+        vista.ensayos ? numeroDeCaja(vista.entrada.textos[CajaSuelo::Ro]) : std::nullopt;
+    p.Ro_Prima = Calcula_Ro_Prima(p.Norma, condicion, roEnCaja.value_or(p.Ro));
     escribeCaja(vista, CajaSuelo::Ro_Prima, p.Ro_Prima);
 }
 
@@ -376,21 +380,47 @@ std::optional<Rechazo> Entra_En_Caja_Suelo(const Proyecto& p) {
                    std::nullopt};
 }
 
+const Magnitud& Magnitud_Caja_Suelo(CajaSuelo caja) {
+    // A soil has weight and stiffness; friction angles lie between none and a vertical wall's;
+    // earth pressure coefficients are not negative.
+    static const PorCajaSuelo<Magnitud> kMagnitudes{{
+        Magnitud{"el peso específico Gamma 1 de las tierras de relleno", "kN/m3", 0, false},
+        Magnitud{"el peso específico Gamma 2 de las tierras del terreno natural", "kN/m3", 0,
+                 false},
+        Magnitud{"el ángulo de rozamiento interno ρ de las tierras del relleno", "º", 0, true, 90},
+        Magnitud{"el ángulo de rozamiento ρ' del relleno con las paredes de la zanja", "º", 0, true,
+                 90},
+        Magnitud{"el coeficiente de empuje lateral K1", "", 0, true},
+        Magnitud{"el coeficiente de empuje lateral K2", "", 0, true},
+        Magnitud{"el módulo de compresión E1 de la zona 1", "N/mm2", 0, false},
+        Magnitud{"el módulo de compresión E2 de la zona 2", "N/mm2", 0, false},
+        Magnitud{"el módulo de compresión E3 de la zona 3", "N/mm2", 0, false},
+        Magnitud{"el módulo de compresión E4 de la zona 4", "N/mm2", 0, false},
+    }};
+    return kMagnitudes[caja];
+}
+
 std::optional<Rechazo> Cierra_Datos_Suelos_2(Proyecto& p, const EntradaDatosSuelos2& entrada,
                                              Boton boton) {
-    const auto lee = [&](CajaSuelo caja) {
-        return leeCaja(entrada.textos[caja]);
-    };
-    p.Gamma_1 = lee(CajaSuelo::Gamma_1);
-    p.Gamma_2 = lee(CajaSuelo::Gamma_2);
-    p.Ro = lee(CajaSuelo::Ro);
-    p.Ro_Prima = lee(CajaSuelo::Ro_Prima);
-    p.K1 = lee(CajaSuelo::K1);
-    p.K2 = lee(CajaSuelo::K2);
-    p.E1 = lee(CajaSuelo::E1);
-    p.E2 = lee(CajaSuelo::E2);
-    p.E3 = lee(CajaSuelo::E3);
-    p.E4 = lee(CajaSuelo::E4);
+    // With the standard's values the boxes are only shown: no typing mistake can be in them.
+    const bool tecleadas = p.Opcion_Suelo_3 != kNo;
+    PorCajaSuelo<double> valores{};
+    for (const CajaSuelo caja : kCajasSuelo) {
+        const auto valor = Lee_Magnitud(entrada.textos[caja], Magnitud_Caja_Suelo(caja), tecleadas);
+        if (!valor)
+            return Rechazo_Magnitud(valor.error(), static_cast<int>(Foco_Caja_Suelo(caja)));
+        valores[caja] = *valor;
+    }
+    p.Gamma_1 = valores[CajaSuelo::Gamma_1];
+    p.Gamma_2 = valores[CajaSuelo::Gamma_2];
+    p.Ro = valores[CajaSuelo::Ro];
+    p.Ro_Prima = valores[CajaSuelo::Ro_Prima];
+    p.K1 = valores[CajaSuelo::K1];
+    p.K2 = valores[CajaSuelo::K2];
+    p.E1 = valores[CajaSuelo::E1];
+    p.E2 = valores[CajaSuelo::E2];
+    p.E3 = valores[CajaSuelo::E3];
+    p.E4 = valores[CajaSuelo::E4];
     p.Codigo_Navegacion = boton == Boton::Siguiente ? kNavegacionSiguiente : kNavegacionAtras;
     return std::nullopt;
 }

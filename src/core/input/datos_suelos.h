@@ -3,6 +3,7 @@
 #include "format/caja_texto.h"
 #include "format/formato.h"
 #include "input/lista_textos.h"
+#include "input/magnitud.h"
 #include "input/rechazo.h"
 #include "model/indices.h"
 #include "model/proyecto.h"
@@ -111,8 +112,30 @@ inline constexpr std::array kCajasSuelo{
 template <typename T>
 using PorCajaSuelo = ArrayIndexado<T, CajaSuelo, kCajasSuelo.size()>;
 
-// Controls of the second page that a rule can put the focus on.
-enum class FocoDatosSuelos2 : int { RellenoA1, RellenoA2, RellenoA3, RellenoA4, Si, No };
+// Controls of the second page that a rule can put the focus on: the options, then the ten
+// boxes in the order of CajaSuelo.
+enum class FocoDatosSuelos2 : int {
+    RellenoA1,
+    RellenoA2,
+    RellenoA3,
+    RellenoA4,
+    Si,
+    No,
+    Gamma_1,
+    Gamma_2,
+    Ro,
+    Ro_Prima,
+    K1,
+    K2,
+    E1,
+    E2,
+    E3,
+    E4
+};
+inline constexpr FocoDatosSuelos2 Foco_Caja_Suelo(CajaSuelo caja) {
+    return static_cast<FocoDatosSuelos2>(static_cast<int>(FocoDatosSuelos2::Gamma_1) +
+                                         static_cast<int>(caja));
+}
 
 // Captions of the backfill conditions A1..A4 (condition 1..4); empty outside.
 std::string_view Texto_Condicion_Relleno(std::int16_t condicion);
@@ -145,7 +168,9 @@ void Pon_Valores(const Proyecto& p, VistaDatosSuelos2& vista);
 // Form load. Keeps the navigation code of the page before.
 VistaDatosSuelos2 Abre_Datos_Suelos_2(Proyecto& p, const Separadores& separadores);
 
-// Option clicks; each stores at once.
+// Option clicks; each stores at once. The backfill condition derives rho' from the rho the
+// screen holds: the number in its box while tested values are typed (the screen has put the
+// boxes' texts into vista.entrada), else the stored Ro.
 void Elige_Condicion_Relleno(Proyecto& p, VistaDatosSuelos2& vista, std::int16_t condicion);
 void Elige_Ensayos(Proyecto& p, VistaDatosSuelos2& vista, bool si);
 
@@ -155,7 +180,14 @@ Mensaje Mensaje_Sin_Ensayos();
 // message, and the focus moves to the A2 option.
 std::optional<Rechazo> Entra_En_Caja_Suelo(const Proyecto& p);
 
-// Either arrow reads the ten boxes into the record, untested. Never refuses.
+// The quantity of a box with its admissible range.
+const Magnitud& Magnitud_Caja_Suelo(CajaSuelo caja);
+
+// Either arrow reads the ten boxes into the record. A value no soil can have is refused, naming
+// the quantity and its range, with the focus in its box: unit weights and moduli must be
+// positive, the earth pressure coefficients not negative, the friction angles within 0..90°;
+// with tested values a box without a number is refused too. Nothing is stored when one is
+// refused.
 std::optional<Rechazo> Cierra_Datos_Suelos_2(Proyecto& p, const EntradaDatosSuelos2& entrada,
                                              Boton boton);
 

@@ -2,6 +2,7 @@
 
 #include "calc/comprobaciones.h"
 #include "format/lee_numero.h"
+#include "input/magnitud.h"
 
 #include <cmath>
 #include <string_view>
@@ -20,11 +21,11 @@ constexpr std::int16_t kTerraplen = 3;
 constexpr std::string_view kPatronAltura = "#,##0.0##";
 constexpr std::string_view kPatronAngulo = "##0.0##";
 
-// "ß" is the sign the screen uses for the slope angle.
+// β is the slope angle of the trench walls.
 constexpr std::string_view kPreguntaAngulo =
-    "Ángulo \u00DF de inclinación de las paredes de la zanja (º)";
+    "Ángulo \u03B2 de inclinación de las paredes de la zanja (º)";
 constexpr std::string_view kNotaAngulo =
-    "(º) El ángulo \u00DF de inclinación de las paredes de la zanja en grados sexagesimales.";
+    "(º) El ángulo \u03B2 de inclinación de las paredes de la zanja en grados sexagesimales.";
 constexpr std::string_view kPreguntaH =
     "Altura H del recubrimiento por encima de la generatriz superior (m)";
 constexpr std::string_view kPreguntaH1 =
@@ -66,6 +67,46 @@ std::string_view textoSubtipo(std::int16_t tipo, std::int16_t subtipo) {
     return "";
 }
 
+// The boxes as the "Escriba un número en ..." message names them; their ranges are the
+// screen's own checks below.
+constexpr Magnitud kAlturaH{"la altura H del recubrimiento", "m"};
+constexpr Magnitud kAlturaH1{"la altura H1 del recubrimiento", "m"};
+constexpr Magnitud kAlturaH2{"la altura H2 del recubrimiento del terraplén", "m"};
+constexpr Magnitud kAnchuraB{"la anchura B de la zanja", "m"};
+constexpr Magnitud kAnguloBeta{"el ángulo Beta de inclinación de las paredes de la zanja", "º"};
+
+// Which quantity each box of a case shows; none for a row without a box.
+std::optional<MedidaZanja> medidaDe(std::int16_t tipo, FocoDatosZanja caja) {
+    if (tipo == kTipoZanja) {
+        switch (caja) {
+        case FocoDatosZanja::Caja1:
+            return MedidaZanja::H;
+        case FocoDatosZanja::Caja2:
+            // An embankment hides B and beta; their boxes still hold them.
+            return MedidaZanja::B;
+        case FocoDatosZanja::Caja3:
+            return MedidaZanja::Beta;
+        default:
+            return std::nullopt;
+        }
+    }
+    if (tipo == kTipoZanjaTerraplenada) {
+        switch (caja) {
+        case FocoDatosZanja::Caja1:
+            return MedidaZanja::H1;
+        case FocoDatosZanja::Caja2:
+            return MedidaZanja::H2;
+        case FocoDatosZanja::Caja3:
+            return MedidaZanja::B;
+        case FocoDatosZanja::Caja4:
+            return MedidaZanja::Beta;
+        default:
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
 Mensaje aviso(std::string texto, bool pitido = true) {
     return Mensaje{std::move(texto), Icono::Informacion, pitido};
 }
@@ -90,11 +131,23 @@ void guardaAnchura(Proyecto& p, double b) {
     p.Relacion_BD = p.B * 1000.0 / p.Diametro_Exterior;
 }
 
+// The number in a box the user sees, or the refusal of a box left without one. Nothing is
+// stored from such a box.
+tl::expected<double, Rechazo> numeroEn(const EntradaDatosZanja& e, FocoDatosZanja caja,
+                                       const Magnitud& magnitud) {
+    if (const std::optional<double> n = numeroDeCaja(e.cajas[caja]))
+        return *n;
+    return tl::unexpected(rechazo(aviso(Texto_Escriba_Numero(magnitud)), caja));
+}
+
 std::optional<Rechazo> cierraTipo1(Proyecto& p, const EntradaDatosZanja& e) {
     const std::int16_t subtipo = p.Subtipo_Instalacion;
     const bool zanja = subtipo == kZanjaEstrecha || subtipo == kZanjaAncha;
 
-    p.H = leeCaja(e.cajas[FocoDatosZanja::Caja1]);
+    const auto h = numeroEn(e, FocoDatosZanja::Caja1, kAlturaH);
+    if (!h)
+        return h.error();
+    p.H = *h;
     if (auto m = Comprueba_Valor_H(p.H))
         return rechazo(*m, FocoDatosZanja::Caja1);
     p.H_Total = p.H;
@@ -102,10 +155,20 @@ std::optional<Rechazo> cierraTipo1(Proyecto& p, const EntradaDatosZanja& e) {
     if (auto r = exigeDiametro(p))
         return r;
     // An embankment has no walls, but B is refreshed from its hidden box all the same.
-    guardaAnchura(p, leeCaja(e.cajas[FocoDatosZanja::Caja2]));
+    if (zanja) {
+        const auto b = numeroEn(e, FocoDatosZanja::Caja2, kAnchuraB);
+        if (!b)
+            return b.error();
+        guardaAnchura(p, *b);
+    } else {
+        guardaAnchura(p, leeCaja(e.cajas[FocoDatosZanja::Caja2]));
+    }
 
     if (zanja) {
-        p.Beta = leeCaja(e.cajas[FocoDatosZanja::Caja3]);
+        const auto beta = numeroEn(e, FocoDatosZanja::Caja3, kAnguloBeta);
+        if (!beta)
+            return beta.error();
+        p.Beta = *beta;
         if (auto m = Comprueba_Valor_Beta(p.Beta))
             return rechazo(*m, FocoDatosZanja::Caja3);
     }
@@ -127,20 +190,43 @@ std::optional<Rechazo> cierraTipo1(Proyecto& p, const EntradaDatosZanja& e) {
 }
 
 std::optional<Rechazo> cierraTipo2(Proyecto& p, const EntradaDatosZanja& e) {
-    p.H1 = leeCaja(e.cajas[FocoDatosZanja::Caja1]);
+    const auto h1 = numeroEn(e, FocoDatosZanja::Caja1, kAlturaH1);
+    if (!h1)
+        return h1.error();
+    p.H1 = *h1;
     if (auto m = Comprueba_Valor_H(p.H1))
         return rechazo(*m, FocoDatosZanja::Caja1);
     // Each height on its own limits; their sum may well exceed 20 m.
-    p.H2 = leeCaja(e.cajas[FocoDatosZanja::Caja2]);
+    const auto h2 = numeroEn(e, FocoDatosZanja::Caja2, kAlturaH2);
+    if (!h2)
+        return h2.error();
+    p.H2 = *h2;
     if (auto m = Comprueba_Valor_H(p.H2))
         return rechazo(*m, FocoDatosZanja::Caja2);
     p.H_Total = p.H1 + p.H2;
 
     if (auto r = exigeDiametro(p))
         return r;
-    guardaAnchura(p, leeCaja(e.cajas[FocoDatosZanja::Caja3]));
-    // The embanked trench takes B and beta as typed, unchecked.
-    p.Beta = leeCaja(e.cajas[FocoDatosZanja::Caja4]);
+    const auto b = numeroEn(e, FocoDatosZanja::Caja3, kAnchuraB);
+    if (!b)
+        return b.error();
+    guardaAnchura(p, *b);
+    // The pipe must fit in the trench; a narrower B (or a negative one) would shrink the soil
+    // load through the silo effect.
+    const double diametroM = p.Diametro_Exterior / 1000.0;
+    if (!(p.B >= diametroM))
+        return rechazo(aviso("La anchura B de la zanja debe ser mayor o igual que el diámetro "
+                             "exterior del tubo (" +
+                             formatea(diametroM, "#,##0.0##", Separadores::espanol()) + " m)"),
+                       FocoDatosZanja::Caja3);
+    // The walls' slope follows the same limits as in a plain trench: beyond them the load
+    // formulas give no meaning (a slope of 180° would cut the deflection by two thirds).
+    const auto beta = numeroEn(e, FocoDatosZanja::Caja4, kAnguloBeta);
+    if (!beta)
+        return beta.error();
+    p.Beta = *beta;
+    if (auto m = Comprueba_Valor_Beta(p.Beta))
+        return rechazo(*m, FocoDatosZanja::Caja4);
     p.Caso_Zanja = 3.0;
     p.Codigo_Navegacion = kNavegacionSiguiente;
     return std::nullopt;
@@ -157,6 +243,11 @@ VistaDatosZanja Abre_Datos_Zanja(Proyecto& proyecto, const Separadores& separado
     VistaDatosZanja vista;
     vista.separadores = separadores;
     vista.cajaNorma = proyecto.Norma == 1 ? "Norma UNE" : "Norma ATV";
+    vista.medidas[MedidaZanja::H] = cajaDe(proyecto.H, kPatronAltura, separadores);
+    vista.medidas[MedidaZanja::H1] = cajaDe(proyecto.H1, kPatronAltura, separadores);
+    vista.medidas[MedidaZanja::H2] = cajaDe(proyecto.H2, kPatronAltura, separadores);
+    vista.medidas[MedidaZanja::B] = cajaDe(proyecto.B, kPatronAltura, separadores);
+    vista.medidas[MedidaZanja::Beta] = cajaDe(proyecto.Beta, kPatronAngulo, separadores);
     proyecto.Codigo_Navegacion = kNavegacionAbandonar;
     Elige_Tipo(proyecto, vista, tipoValido(proyecto.Tipo_Instalacion));
     return vista;
@@ -208,18 +299,24 @@ void Elige_Subtipo(Proyecto& proyecto, VistaDatosZanja& vista, PosicionSubtipo p
                                        : static_cast<std::int16_t>(static_cast<int>(posicion) + 1);
     if (vista.separadores.etiquetas)
         vista.seleccion = textoSeleccion(tipo, proyecto.Subtipo_Instalacion);
-    Pon_Preguntas(proyecto, vista, tipo, proyecto.Subtipo_Instalacion);
+    Pon_Preguntas(vista, tipo, proyecto.Subtipo_Instalacion);
     if (tipo == kTipoDosConducciones)
         vista.foco.reset();
     else
         vista.foco = FocoDatosZanja::Caja1;
 }
 
-void Pon_Preguntas(const Proyecto& proyecto, VistaDatosZanja& vista, std::int16_t tipo,
-                   std::int16_t subtipo) {
+void Toma_Cajas_Zanja(VistaDatosZanja& vista, const EntradaDatosZanja& entrada) {
+    for (const FocoDatosZanja caja : kCajasZanja)
+        if (const auto medida = medidaDe(vista.tipo, caja))
+            vista.medidas[*medida] = entrada.cajas[caja];
+    vista.entrada = entrada;
+}
+
+void Pon_Preguntas(VistaDatosZanja& vista, std::int16_t tipo, std::int16_t subtipo) {
     auto& f = vista.filas;
     auto& cajas = vista.entrada.cajas;
-    const Separadores& sep = vista.separadores;
+    const auto& m = vista.medidas;
     for (FilaDatosZanja& fila : f)
         fila = FilaDatosZanja{};
     const auto oculta = [&f](FocoDatosZanja fila) {
@@ -239,11 +336,11 @@ void Pon_Preguntas(const Proyecto& proyecto, VistaDatosZanja& vista, std::int16_
     constexpr auto Caja5 = FocoDatosZanja::Caja5;
     if (tipo == kTipoZanja) {
         f[Caja1].pregunta = kPreguntaH;
-        cajas[Caja1] = cajaDe(proyecto.H, kPatronAltura, sep);
+        cajas[Caja1] = m[MedidaZanja::H];
         f[Caja2].pregunta = kPreguntaB;
-        cajas[Caja2] = cajaDe(proyecto.B, kPatronAltura, sep);
+        cajas[Caja2] = m[MedidaZanja::B];
         f[Caja3].pregunta = kPreguntaAngulo;
-        cajas[Caja3] = cajaDe(proyecto.Beta, kPatronAngulo, sep);
+        cajas[Caja3] = m[MedidaZanja::Beta];
         oculta(Caja4);
         if (subtipo == kTerraplen) {
             // Hidden, but they still hold B and beta: the accept reads B from there.
@@ -255,13 +352,13 @@ void Pon_Preguntas(const Proyecto& proyecto, VistaDatosZanja& vista, std::int16_
         }
     } else if (tipo == kTipoZanjaTerraplenada) {
         f[Caja1].pregunta = kPreguntaH1;
-        cajas[Caja1] = cajaDe(proyecto.H1, kPatronAltura, sep);
+        cajas[Caja1] = m[MedidaZanja::H1];
         f[Caja2].pregunta = kPreguntaH2;
-        cajas[Caja2] = cajaDe(proyecto.H2, kPatronAltura, sep);
+        cajas[Caja2] = m[MedidaZanja::H2];
         f[Caja3].pregunta = kPreguntaB;
-        cajas[Caja3] = cajaDe(proyecto.B, kPatronAltura, sep);
+        cajas[Caja3] = m[MedidaZanja::B];
         f[Caja4].pregunta = kPreguntaAngulo;
-        cajas[Caja4] = cajaDe(proyecto.Beta, kPatronAngulo, sep);
+        cajas[Caja4] = m[MedidaZanja::Beta];
         soloEtiqueta(Caja5, kNotaAngulo);
     } else {
         const ListaTextos lineas = Consejo_Tipo_3(subtipo);

@@ -55,8 +55,17 @@ struct EntradaDatosZanja {
     PorCajaZanja<CajaTexto> cajas;
 };
 
+// The quantities the boxes of the screen hold; which box shows which depends on the case.
+enum class MedidaZanja : int { H, H1, H2, B, Beta };
+inline constexpr std::array kMedidasZanja{MedidaZanja::H, MedidaZanja::H1, MedidaZanja::H2,
+                                          MedidaZanja::B, MedidaZanja::Beta};
+
 struct VistaDatosZanja {
     EntradaDatosZanja entrada;
+    // What each quantity's box holds: the record's value when the screen opens, then what the
+    // user left in its box. Changing the case shows these, never a value the record kept from a
+    // refusal.
+    ArrayIndexado<CajaTexto, MedidaZanja, kMedidasZanja.size()> medidas;
     std::string_view cajaNorma; // "Norma UNE" or "Norma ATV"
     std::int16_t tipo = 1;      // the selected type option, 1..3
     ArrayIndexado<BotonSubtipo, PosicionSubtipo, kPosicionesSubtipo.size()> subtipos;
@@ -76,9 +85,11 @@ void Elige_Tipo(Proyecto& proyecto, VistaDatosZanja& vista, std::int16_t tipo);
 void Muestra_Subtipos(Proyecto& proyecto, VistaDatosZanja& vista, std::int16_t tipo);
 // The user presses the subtype button under a picture.
 void Elige_Subtipo(Proyecto& proyecto, VistaDatosZanja& vista, PosicionSubtipo posicion);
-// Questions, box texts and visible rows of a case.
-void Pon_Preguntas(const Proyecto& proyecto, VistaDatosZanja& vista, std::int16_t tipo,
-                   std::int16_t subtipo);
+// Questions, box texts (from vista.medidas) and visible rows of a case.
+void Pon_Preguntas(VistaDatosZanja& vista, std::int16_t tipo, std::int16_t subtipo);
+// The user acts on the screen (a type or subtype button) with these texts in the boxes of the
+// case on show: they are what the boxes of those quantities hold from now on.
+void Toma_Cajas_Zanja(VistaDatosZanja& vista, const EntradaDatosZanja& entrada);
 
 // The "Selección" label: type caption, ". ", subtype caption.
 std::string textoSeleccion(std::int16_t tipo, std::int16_t subtipo);
@@ -95,7 +106,9 @@ std::optional<Mensaje> Comprueba_Relacion_BD(const Proyecto& proyecto, double b,
                                              std::int16_t subtipo);
 
 // "Next" reads, checks and stores in order (what was stored before a refusal stays); for two
-// pipes in one trench it refuses without a message. "Back" stores nothing.
+// pipes in one trench it refuses without a message. "Back" stores nothing. A visible box without
+// a number is refused ("Escriba un número en ..."); the embanked trench checks beta on the same
+// limits as a trench and needs B at least as wide as the pipe.
 std::optional<Rechazo> Cierra_Datos_Zanja(Proyecto& proyecto, const EntradaDatosZanja& entrada,
                                           Boton boton);
 

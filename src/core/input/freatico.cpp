@@ -1,6 +1,7 @@
 #include "input/freatico.h"
 
 #include "format/lee_numero.h"
+#include "input/magnitud.h"
 
 #include <utility>
 
@@ -10,8 +11,10 @@ namespace {
 // What the cleared box shows (and what Lee_Numero reads as 0).
 constexpr std::string_view kHfSinNivel = "0,0";
 
+constexpr Magnitud kProfundidadHf{"la profundidad Hf del nivel freático", "m"};
+
 // Range messages are plain boxes: no icon, no beep.
-Rechazo fueraDeRango(std::string texto, std::string textoCorregido) {
+Rechazo fueraDeRango(std::string texto, std::optional<std::string> textoCorregido) {
     return Rechazo{Mensaje{std::move(texto), Icono::Ninguno, false},
                    static_cast<int>(FocoFreatico::Hf), std::move(textoCorregido)};
 }
@@ -82,7 +85,14 @@ const Mensaje& preguntaHfDespreciable() {
 std::optional<Rechazo> Cierra_Freatico(Proyecto& proyecto, const EntradaFreatico& entrada,
                                        Boton boton, const Pregunta& hfDespreciable) {
     Proyecto& p = proyecto;
-    p.Hw = p.Nivel_Freatico != 0 ? leeCaja(entrada.hf) : 0.0;
+    if (p.Nivel_Freatico != 0) {
+        const std::optional<double> hf = numeroDeCaja(entrada.hf);
+        if (!hf)
+            return fueraDeRango(Texto_Escriba_Numero(kProfundidadHf), std::nullopt);
+        p.Hw = *hf;
+    } else {
+        p.Hw = 0.0;
+    }
 
     // The record keeps the value read; only the box is rewritten to the limit.
     if (p.Hw < 0)
@@ -94,8 +104,11 @@ std::optional<Rechazo> Cierra_Freatico(Proyecto& proyecto, const EntradaFreatico
 
     std::optional<std::string> textoCorregido;
     if (nivelProfundo(p) && hfDespreciable && hfDespreciable(preguntaHfDespreciable())) {
+        // OK neglects the deep table: no groundwater at all (Hw = 0 with the box ticked would
+        // put the water at the ground surface, the worst case instead of none).
+        p.Nivel_Freatico = kNo;
         p.Hw = 0;
-        textoCorregido.emplace("0");
+        textoCorregido.emplace(kHfSinNivel);
     }
 
     if (boton == Boton::Siguiente) {

@@ -39,8 +39,9 @@ void Marca_Nivel_Freatico(Proyecto& proyecto, VistaFreatico& vista, bool marcado
 const Mensaje& preguntaHfDespreciable();
 
 // Both arrows read Hf and test its range (rewriting the box to "0" or "20") and ask whether a
-// deep table may be neglected; only "next" compares Hf with the cover height. Without
-// groundwater Hw is 0.
+// deep table may be neglected; OK then leaves no groundwater (Nivel_Freatico 0, Hw 0). Only
+// "next" compares Hf with the cover height. Without groundwater Hw is 0. A ticked box left
+// without a number is refused, naming Hf.
 std::optional<Rechazo> Cierra_Freatico(Proyecto& proyecto, const EntradaFreatico& entrada,
                                        Boton boton, const Pregunta& hfDespreciable);
 

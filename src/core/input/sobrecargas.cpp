@@ -1,7 +1,9 @@
 #include "input/sobrecargas.h"
 
+#include "calc/calculo_cargas.h"
 #include "calc/comprobaciones.h"
 #include "format/lee_numero.h"
+#include "input/magnitud.h"
 
 #include <cmath>
 #include <utility>
@@ -67,23 +69,55 @@ struct FalloHe {
 
 constexpr std::string_view kMagnitudHe = "la altura equivalente de tierras He";
 
+// A layer has a thickness of zero or more; a layer that is there has some stiffness (the cube
+// root of a negative modulus gives no height, and a layer without stiffness is no pavement).
+struct CajasCapa {
+    FocoSobrecargas espesor;
+    FocoSobrecargas modulo;
+    Magnitud magnitudEspesor;
+    std::string_view nombreModulo;
+};
+
+const PorCapa<CajasCapa>& cajasCapa() {
+    static const PorCapa<CajasCapa> kCajas{{
+        CajasCapa{FocoSobrecargas::EspesorSuperior, FocoSobrecargas::ModuloSuperior,
+                  Magnitud{"el espesor de la capa superior", "m"},
+                  "el módulo de compresión de la capa superior"},
+        CajasCapa{FocoSobrecargas::EspesorInferior, FocoSobrecargas::ModuloInferior,
+                  Magnitud{"el espesor de la capa inferior", "m"},
+                  "el módulo de compresión de la capa inferior"},
+    }};
+    return kCajas;
+}
+
+FalloHe falloCaja(std::string texto, FocoSobrecargas foco) {
+    return FalloHe{Error{CodigoError::DatoNoCalculable, std::move(texto)}, foco};
+}
+
 std::optional<FalloHe> calculaHe(Proyecto& p, const EntradaSobrecargas& entrada) {
     if (!esUne(p))
         return std::nullopt;
-    p.Espesor_Capa_Superior = leeCaja(entrada.espesor[Capa::Superior]);
-    p.Espesor_Capa_Inferior = leeCaja(entrada.espesor[Capa::Inferior]);
-    p.Modulo_Capa_Superior = leeCaja(entrada.modulo[Capa::Superior]);
-    p.Modulo_Capa_Inferior = leeCaja(entrada.modulo[Capa::Inferior]);
+    // The layer boxes can be typed in only in a paved zone with traffic; elsewhere they keep
+    // whatever they hold, read as Lee_Numero reads it.
+    const bool habilitadas = p.Tipo_Vehiculo != kSinTrafico && p.Zona_Pavimentada != 0;
+    PorCapa<double> espesor{}, modulo{};
+    for (const Capa capa : kCapas) {
+        const CajasCapa& c = cajasCapa()[capa];
+        const auto e = Lee_Magnitud(entrada.espesor[capa], c.magnitudEspesor, habilitadas);
+        if (!e)
+            return falloCaja(e.error(), c.espesor);
+        espesor[capa] = *e;
+        const Magnitud magnitudModulo{c.nombreModulo, "N/mm2", 0, espesor[capa] == 0};
+        const auto m = Lee_Magnitud(entrada.modulo[capa], magnitudModulo, habilitadas);
+        if (!m)
+            return falloCaja(m.error(), c.modulo);
+        modulo[capa] = *m;
+    }
+    p.Espesor_Capa_Superior = espesor[Capa::Superior];
+    p.Espesor_Capa_Inferior = espesor[Capa::Inferior];
+    p.Modulo_Capa_Superior = modulo[Capa::Superior];
+    p.Modulo_Capa_Inferior = modulo[Capa::Inferior];
 
-    // The cube root of a negative modulus and a soil without stiffness give no height.
-    if (p.Modulo_Capa_Superior < 0)
-        return FalloHe{noCalculable(kMagnitudHe, "el módulo de compresión de la capa superior",
-                                    p.Modulo_Capa_Superior),
-                       FocoSobrecargas::ModuloSuperior};
-    if (p.Modulo_Capa_Inferior < 0)
-        return FalloHe{noCalculable(kMagnitudHe, "el módulo de compresión de la capa inferior",
-                                    p.Modulo_Capa_Inferior),
-                       FocoSobrecargas::ModuloInferior};
     if (auto valido =
             exigePositivo(kMagnitudHe, "el módulo de deformación E1 del suelo de la zona 1", p.E1);
         !valido)
@@ -198,18 +232,30 @@ std::string Texto_Rango_Modulo(double minimo, double maximo, const Separadores& 
     return desde + " - " + formateaEtiqueta(maximo, "##,##0", separadores);
 }
 
+std::string Nota_Coeficiente_Impacto(std::int16_t tipoVehiculo, const Separadores& separadores) {
+    const std::optional<double> fi = Factor_Impacto_Vehiculo(tipoVehiculo);
+    if (!fi)
+        return {};
+    return "El coeficiente elegido no interviene en el cálculo: se aplica FI = " +
+           formatea(*fi, "#0.0#", separadores) + ", el del vehículo.";
+}
+
 void Escribe_Datos(Proyecto& p, VistaSobrecargas& vista, std::int16_t tipoVehiculo) {
     if (hayVehiculo(tipoVehiculo)) {
         const VehiculoTrafico& v = kVehiculos[static_cast<std::size_t>(tipoVehiculo - 1)];
         p.Pc = v.pc;
         p.Distancia_Ruedas = redondeaPar(v.distanciaRuedas);
-        p.Distancia_Ejes = redondeaPar(v.distanciaEjes);
+        p.Distancia_Ejes = v.distanciaEjes; // 1,5 m stays 1,5 m
         p.Numero_Ejes = v.numeroEjes;
         vista.textoPc = formateaEtiqueta(p.Pc, "##0", vista.separadores);
         vista.textoDistanciaRuedas = formateaEtiqueta(p.Distancia_Ruedas, "#0", vista.separadores);
-        vista.textoDistanciaEjes = formateaEtiqueta(p.Distancia_Ejes, "#0", vista.separadores);
+        vista.textoDistanciaEjes = formateaEtiqueta(
+            p.Distancia_Ejes, std::floor(p.Distancia_Ejes) == p.Distancia_Ejes ? "#0" : "#0.0",
+            vista.separadores);
         vista.textoNumeroEjes = formateaEtiqueta(p.Numero_Ejes, "#0", vista.separadores);
+        vista.notaImpacto = Nota_Coeficiente_Impacto(tipoVehiculo, vista.separadores);
     } else {
+        vista.notaImpacto.clear();
         vista.textoPc.clear();
         vista.textoDistanciaRuedas.clear();
         vista.textoDistanciaEjes.clear();

@@ -32,6 +32,9 @@ inline constexpr std::string_view kMarcoAlturaEquivalente = "Altura equivalente 
 inline constexpr std::string_view kPreguntaZonaPavimentada =
     "Conducción instalada en zona pavimentada";
 inline constexpr std::string_view kEtiquetaHe = "Altura equivalente de tierras (He)";
+// The loads are calculated without He and the pavement: the screen says so under them.
+inline constexpr std::string_view kNotaHe =
+    "La altura equivalente He y el firme no intervienen en el cálculo.";
 
 // Traffic: list position 0 is "Sin tráfico", 1..5 the vehicles of the table.
 inline constexpr std::int16_t kSinTrafico = 0;
@@ -99,6 +102,8 @@ struct VistaSobrecargas {
     std::string textoDistanciaRuedas;
     std::string textoDistanciaEjes;
     std::string textoNumeroEjes;
+    // Under the impact factor: the factor the calculation applies instead (with traffic only).
+    std::string notaImpacto;
     std::string textoH;                 // H_Total
     bool marcosHabilitados = false;     // impact factor and He frames: only with traffic
     std::int16_t firmeSeleccionado = 0; // 1 normal, 2 irregular, 0 none
@@ -113,8 +118,13 @@ struct VistaSobrecargas {
     EntradaSobrecargas entrada;
 };
 
-// Copies the vehicle's row into Pc, Numero_Ejes, Distancia_Ruedas and Distancia_Ejes (the
-// spacings held as whole numbers, halves to even) and shows them; without a vehicle the labels
+// What the screen and the report say under the chosen impact factor: the calculation applies
+// the vehicle's own factor. Empty without a vehicle.
+std::string Nota_Coeficiente_Impacto(std::int16_t tipoVehiculo, const Separadores& separadores);
+
+// Copies the vehicle's row into Pc, Numero_Ejes, Distancia_Ruedas and Distancia_Ejes (the wheel
+// spacing held as a whole number, halves to even; the axle spacing with its fraction) and shows
+// them; without a vehicle the labels
 // are emptied and the fields keep their values.
 void Escribe_Datos(Proyecto& p, VistaSobrecargas& vista, std::int16_t tipoVehiculo);
 

@@ -124,7 +124,7 @@ namespace tubrix {
     X(double, Pc) /* wheel load of the vehicle, kN */                                              \
     X(std::int16_t, Numero_Ejes)                                                                   \
     X(std::int16_t, Distancia_Ruedas) /* m */                                                      \
-    X(std::int16_t, Distancia_Ejes)   /* m */                                                      \
+    X(double, Distancia_Ejes)         /* m, 1.5 for HT 39 and HT 60 */                             \
     X(double, Coeficiente_Impacto)                                                                 \
     X(double, He)                  /* equivalent earth height, m */                                \
     X(PorCapa<double>, Modulo_Min) /* guidance range of the layer modulus, N/mm2 */                \
@@ -292,6 +292,9 @@ struct Proyecto {
 inline constexpr std::int16_t kNavegacionSiguiente = -100;
 inline constexpr std::int16_t kNavegacionAbandonar = -101;
 inline constexpr std::int16_t kNavegacionAtras = -102;
+// Accepted, and straight on to the verification: the wizard runs the rest of the forward pass
+// without showing its screens.
+inline constexpr std::int16_t kNavegacionVerificacion = -103;
 
 // Radians per degree with the ten-decimal pi the whole calculation uses (never a library pi).
 inline constexpr double kRadPorGrado = 3.1415926539 / 180.0;

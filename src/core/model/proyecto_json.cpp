@@ -146,6 +146,17 @@ Resultado<void> Lee_Proyecto_Json(Proyecto& proyecto, std::string_view texto,
         return falla(CodigoError::FicheroNoValido,
                      prefijo + "no es JSON válido (error cerca del carácter " +
                          std::to_string(error.byte) + ").");
+    } catch (const json::out_of_range& error) {
+        // A number beyond the largest double ("1E400"): the reader throws this instead of a
+        // parse error, and it must be a refusal like any other, not an abort.
+        const std::string_view que = error.what();
+        const auto comilla = que.find('\'');
+        const std::string numero =
+            comilla == std::string_view::npos
+                ? std::string()
+                : " (" + std::string(que.substr(comilla + 1, que.rfind('\'') - comilla - 1)) + ")";
+        return falla(CodigoError::FicheroNoValido,
+                     prefijo + "contiene un número demasiado grande" + numero + ".");
     }
     if (!repetida.empty())
         return falla(CodigoError::FicheroNoValido,

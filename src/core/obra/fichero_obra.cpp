@@ -3,11 +3,10 @@
 #include "model/proyecto_json.h"
 #include "util/atomic_file.h"
 #include "util/paths.h"
+#include "util/read_file.h"
 
 #include <algorithm>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 namespace tubrix {
 namespace {
@@ -165,16 +164,11 @@ Resultado<void> Guarda_Obra(const Obra& obra, const std::filesystem::path& fiche
 
 Resultado<Obra> Abre_Obra(const std::filesystem::path& fichero) {
     const std::string nombre = utf8FromPath(fichero);
-    std::ifstream in(fichero, std::ios::binary);
-    if (!in || std::filesystem::is_directory(fichero))
+    const auto bytes = readFile(fichero);
+    if (!bytes)
         return falla(CodigoError::FicheroNoLegible,
-                     "No se puede leer el fichero \"" + nombre + "\".");
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad())
-        return falla(CodigoError::FicheroNoLegible,
-                     "No se puede leer el fichero \"" + nombre + "\".");
-    return Descodifica_Obra(bytes.str(), nombre);
+                     "No se puede leer el fichero \"" + nombre + "\": " + bytes.error() + ".");
+    return Descodifica_Obra(*bytes, nombre);
 }
 
 std::string Aplica_Extension_Tbo(std::string nombre) {

@@ -1,10 +1,9 @@
 #include "obra/importa_csv.h"
 
 #include "util/paths.h"
+#include "util/read_file.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace tubrix {
 namespace {
@@ -109,14 +108,11 @@ Resultado<TramosImportados> Importa_Tramos_Csv(std::string_view bytes) {
 
 Resultado<TramosImportados> Abre_Tramos_Csv(const std::filesystem::path& fichero) {
     const std::string nombre = utf8FromPath(fichero);
-    std::ifstream in(fichero, std::ios::binary);
-    if (!in || std::filesystem::is_directory(fichero))
+    const auto texto = readFile(fichero);
+    if (!texto)
         return falla(CodigoError::FicheroNoLegible,
-                     "No se puede leer el fichero \"" + nombre + "\".");
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    const std::string texto = bytes.str();
-    auto importados = Importa_Tramos_Csv(texto);
+                     "No se puede leer el fichero \"" + nombre + "\": " + texto.error() + ".");
+    auto importados = Importa_Tramos_Csv(*texto);
     if (!importados)
         return falla(importados.error().codigo, "El fichero \"" + nombre +
                                                     "\" no se puede importar. " +

@@ -4,7 +4,10 @@
 #include "format/formato.h"
 #include "model/proyecto.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tubrix {
@@ -30,11 +33,44 @@ enum class TipoLinea {
     Titulo,        // a section heading: bold, underlined, 30 mm further right
     Fila,          // up to five cells at their columns
     EnBlanco,
+    Dibujo, // a drawing with texts written on it, as tall as its width makes it
+};
+
+// A text written on a drawing, in the drawing's own units: its baseline starts at (x, y), or is
+// centred on x.
+struct AnotacionDibujo {
+    std::string texto;
+    double x = 0;
+    double y = 0;
+    bool centrada = false;
+};
+
+// One of the program's drawings (a resource path such as "drawings/instalacion_terraplen.svg",
+// `anchoDibujo` × `altoDibujo` units) on a canvas `anchoLienzo` units wide, so that texts may
+// run past the drawing's right edge; the canvas is `anchoMm` wide on the page.
+struct DibujoInforme {
+    std::string recurso;
+    double anchoDibujo = 340;
+    double altoDibujo = 250;
+    double anchoLienzo = 420;
+    double columnaMm = kColumnaEtiqueta;
+    double anchoMm = 150;
+    double letra = 11; // height of the texts, drawing units
+    std::vector<AnotacionDibujo> anotaciones;
+
+    double altoMm() const { return anchoMm * altoDibujo / anchoLienzo; }
 };
 
 struct LineaInforme {
+    LineaInforme() = default;
+    LineaInforme(TipoLinea tipo_, std::vector<Celda> celdas_) noexcept
+        : tipo(tipo_), celdas(std::move(celdas_)) {}
+    explicit LineaInforme(DibujoInforme dibujo_)
+        : tipo(TipoLinea::Dibujo), dibujo(std::move(dibujo_)) {}
+
     TipoLinea tipo = TipoLinea::Fila;
-    std::vector<Celda> celdas; // for a heading, one cell with its text
+    std::vector<Celda> celdas;           // for a heading, one cell with its text
+    std::optional<DibujoInforme> dibujo; // for TipoLinea::Dibujo
 };
 
 struct PaginaInforme {
@@ -44,9 +80,14 @@ struct PaginaInforme {
 
 struct Informe {
     std::vector<PaginaInforme> paginas;
+    std::string asunto; // what the report is of, for a document's properties
 };
 
-// The report of a calculated section, as the verification screen prints it.
+// Said after the refusal of a section that cannot be calculated, wherever a report was asked.
+inline constexpr std::string_view kInformeNoGenerado = "No se ha generado el informe.";
+
+// The report of a calculated section, as the verification screen prints it: the five pages of
+// the calculation and the summary of the verification.
 Informe Contenido_Informe(const Proyecto& proyecto, const Catalogo& catalogo,
                           const Separadores& separadores, SalidaInforme salida);
 

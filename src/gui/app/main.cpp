@@ -7,6 +7,7 @@
 #include "ui/calculadora.h"
 #include "ui/contexto.h"
 #include "ui/enter_como_tab.h"
+#include "ui/idioma.h"
 #include "ui/mensajes.h"
 #include "version.h"
 
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
     // Desktops match the windows to the installed desktop entry (and its icon) by this name.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(tubrix::kIdAplicacion));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tubrix.svg")));
+    tubrix::gui::ponLocaleDelPrograma();
+    tubrix::gui::instalaTraduccionesQt(app);
     QCommandLineParser opciones;
     opciones.setApplicationDescription(QStringLiteral(
         "Comprobación estructural de tuberías enterradas (ATV A 127, UNE 88.211-90)."));
@@ -58,6 +61,8 @@ int main(int argc, char** argv) {
     tubrix::gui::Calculadora calculadora(proyecto);
     tubrix::gui::Contexto contexto{proyecto, *catalogo, calculadora,
                                    tubrix::gui::separadoresDelSistema()};
+    // The new section is the reference: leaving it as it is loses nothing.
+    contexto.guardado.marca(proyecto, {});
     tubrix::gui::Principal principal(contexto);
     principal.show();
 

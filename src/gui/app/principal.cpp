@@ -3,14 +3,19 @@
 #include "app/acerca_de.h"
 #include "catalogue/localiza_catalogo.h"
 #include "estudio/ventana_obra.h"
+#include "estudio/tablas_recubrimiento.h"
 #include "screens/fabrica.h"
+#include "ui/ayuda.h"
 #include "ui/calculadora.h"
 #include "ui/dialogos_fichero.h"
+#include "ui/guarda_proyecto.h"
 #include "ui/mensajes.h"
 #include "ui/pantalla_base.h"
+#include "util/paths.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QIcon>
@@ -118,7 +123,19 @@ Principal::Principal(Contexto& contexto, QWidget* parent)
     raiz->addStretch(1);
     setCentralWidget(central);
 
+    // Batch tools over a base section: the section in the record, or one opened there.
+    QMenu* herramientas = menuBar()->addMenu(QStringLiteral("&Herramientas"));
+    QAction* tablas = herramientas->addAction(QStringLiteral("&Tablas de recubrimiento…"));
+    tablas->setObjectName(QStringLiteral("accionTablas"));
+    connect(tablas, &QAction::triggered, this, [this] { abreTablas(); });
+
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
+    // F1 opens the help here as on every screen: the index, since this window has no topic.
+    QAction* indice = ayuda->addAction(QStringLiteral("Í&ndice de la ayuda"));
+    indice->setObjectName(QStringLiteral("accionAyuda"));
+    indice->setShortcut(QKeySequence(Qt::Key_F1));
+    indice->setShortcutContext(Qt::WindowShortcut);
+    connect(indice, &QAction::triggered, this, [this] { muestraAyuda(); });
     QAction* acercaDe = ayuda->addAction(QStringLiteral("&Acerca de Tubrix"));
     acercaDe->setObjectName(QStringLiteral("accionAcercaDe"));
     acercaDe->setMenuRole(QAction::AboutRole);
@@ -128,6 +145,30 @@ Principal::Principal(Contexto& contexto, QWidget* parent)
     connect(m_botones[1], &QPushButton::clicked, this, [this] { abandonaAplicacion(); });
     connect(m_botones[2], &QPushButton::clicked, this, [this] { recuperaCalculo(); });
     connect(m_botonObra, &QPushButton::clicked, this, [this] { calculaObra(); });
+    actualizaTitulo();
+}
+
+void Principal::muestraAyuda() {
+    Ayuda::muestra(this, QStringLiteral("index"));
+}
+
+void Principal::actualizaTitulo() {
+    const QString base = QStringLiteral("Cálculo Tubrix de Tuberías");
+    const std::string& fichero = m_contexto.guardado.fichero();
+    if (fichero.empty()) {
+        setWindowTitle(base);
+    } else {
+        const QString nombre =
+            QString::fromStdString(utf8FromPath(pathFromUtf8(fichero).filename()));
+        // "[*]" is where Qt shows the mark of unsaved changes.
+        setWindowTitle(nombre + QStringLiteral("[*] - ") + base);
+    }
+    setWindowModified(m_contexto.guardado.hayCambios(m_contexto.proyecto));
+}
+
+void Principal::abreTablas() {
+    TablasRecubrimiento tablas(m_contexto, this);
+    tablas.exec();
 }
 
 void Principal::muestraAcercaDe() {
@@ -160,12 +201,28 @@ Asistente::Acciones Principal::accionesPredeterminadas() {
     a.ponFlecha = [this](int linea) {
         Pon_Flecha(linea);
     };
+    a.confirmaCambios = [this] {
+        return confirmaCambios(this, m_contexto);
+    };
+    a.marcaGuardado = [this](const std::string& fichero) {
+        m_contexto.guardado.marca(m_contexto.proyecto, fichero);
+        actualizaTitulo();
+    };
+    a.calculaHastaVerificacion = [this](int paso, Pantalla aceptada) {
+        return Calcula_Hasta_Verificacion(m_contexto.proyecto, m_contexto.catalogo, paso, aceptada);
+    };
+    a.muestraPantallaConAviso = [this](Pantalla pantalla, const std::string& aviso) {
+        const std::unique_ptr<PantallaBase> dialogo = creaPantalla(pantalla, m_contexto, this);
+        dialogo->avisaSiNoHayRechazo(aviso);
+        dialogo->exec();
+    };
     return a;
 }
 
 void Principal::ejecutaAsistente(Asistente::Ruta ruta, std::optional<std::string> fichero) {
     Asistente asistente(m_contexto.proyecto, m_acciones ? *m_acciones : accionesPredeterminadas());
     asistente.ejecuta(ruta, std::move(fichero));
+    actualizaTitulo();
 }
 
 void Principal::calculaSeccion() {
@@ -183,7 +240,8 @@ void Principal::calculaObra() {
 
 bool Principal::confirmaSalida() {
     return preguntaAceptarCancelar(
-        this, {"¿ Desea abandonar la aplicación ?", Icono::Pregunta, false, "Aviso"});
+               this, {"¿ Desea abandonar la aplicación ?", Icono::Pregunta, false, "Aviso"}) &&
+           confirmaCambios(this, m_contexto);
 }
 
 void Principal::abandonaAplicacion() {

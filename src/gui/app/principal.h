@@ -30,6 +30,9 @@ public:
     void calculaObra();
     QPushButton* botonObra() const { return m_botonObra; }
 
+    // "Tablas de recubrimiento", from the Herramientas menu, on the section of the record.
+    void abreTablas();
+
     // "Acerca de Tubrix", from the Ayuda menu.
     void muestraAcercaDe();
 
@@ -43,12 +46,16 @@ public:
 
     QPushButton* boton(int indice) const { return m_botones.at(static_cast<std::size_t>(indice)); }
 
+    // The caption names the project file of the record, marked while it has unsaved changes.
+    void actualizaTitulo();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void ejecutaAsistente(Asistente::Ruta ruta, std::optional<std::string> fichero);
     bool confirmaSalida();
+    void muestraAyuda();
 
     Contexto& m_contexto;
     std::array<QPushButton*, 3> m_botones{};

@@ -1,6 +1,7 @@
 #include "ui/contexto.h"
 
 #include "ui/dialogos_fichero.h"
+#include "ui/idioma.h"
 
 #include <QLocale>
 
@@ -8,11 +9,11 @@ namespace tubrix::gui {
 
 Dialogos Dialogos::delSistema() {
     return Dialogos{&gui::pideFicheroAbrir, &gui::pideFicheroGuardar, &gui::pideFicheroPdf,
-                    &gui::pideCarpeta, &gui::pideTexto};
+                    &gui::pideCarpeta,      &gui::pideTexto,          &gui::pideDatosInforme};
 }
 
 Separadores separadoresDelSistema() {
-    const QLocale locale = QLocale::system();
+    const QLocale locale = localeDelPrograma();
     return Separadores{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString(),
                        true};
 }

@@ -7,31 +7,51 @@
 
 #include <optional>
 
+#include <QDir>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSettings>
 
 namespace tubrix::gui {
 namespace {
 
-struct Respuestas {
-    std::optional<std::string> titulo;
-    std::optional<std::string> autor;
-};
+const QString kClaveTitulo = QStringLiteral("informe/titulo");
+const QString kClaveAutor = QStringLiteral("informe/autor");
+const QString kClaveFormato = QStringLiteral("informe/formatoImagenes");
 
-Respuestas pregunta(QWidget* parent, Contexto& contexto) {
-    Respuestas r;
-    // Both questions are asked whatever the first answer, as the input boxes always were.
-    r.titulo = contexto.dialogos.pideTexto(parent, "Título", "Título del proyecto:");
-    r.autor = contexto.dialogos.pideTexto(parent, "Autor", "Autor del proyecto:");
-    return r;
+// The dialog preset with the project's description as title (the title given last when the
+// project has none) and the author and image format given last; what is accepted is
+// remembered for the next report.
+std::optional<DatosInforme> pregunta(QWidget* parent, Contexto& contexto, UsoInforme uso) {
+    QSettings ajustes;
+    DatosInforme preset;
+    preset.titulo = contexto.proyecto.Texto_Proyecto.empty()
+                        ? ajustes.value(kClaveTitulo).toString().toStdString()
+                        : contexto.proyecto.Texto_Proyecto;
+    preset.autor = ajustes.value(kClaveAutor).toString().toStdString();
+    preset.formato = ajustes.value(kClaveFormato).toString() == QStringLiteral("png")
+                         ? FormatoImagen::Png
+                         : FormatoImagen::Bmp;
+    auto datos = contexto.dialogos.pideDatosInforme(parent, preset, uso);
+    if (!datos)
+        return std::nullopt;
+    ajustes.setValue(kClaveTitulo, QString::fromStdString(datos->titulo));
+    ajustes.setValue(kClaveAutor, QString::fromStdString(datos->autor));
+    if (uso == UsoInforme::Imagenes)
+        ajustes.setValue(kClaveFormato, QString::fromUtf8(extensionImagen(datos->formato).data()));
+    return datos;
 }
 
 Informe contenido(const Contexto& contexto, SalidaInforme salida) {
     return Contenido_Informe(contexto.proyecto, contexto.catalogo, contexto.separadores, salida);
 }
 
-CabeceraInforme cabecera(const std::string& titulo, const std::string& autor) {
-    return {QString::fromStdString(titulo), QString::fromStdString(autor)};
+CabeceraInforme cabecera(const DatosInforme& datos) {
+    return {QString::fromStdString(datos.titulo), QString::fromStdString(datos.autor)};
+}
+
+std::string nativo(const std::string& ruta) {
+    return QDir::toNativeSeparators(QString::fromStdString(ruta)).toStdString();
 }
 
 void avisaError(QWidget* parent, const Error& error) {
@@ -41,10 +61,11 @@ void avisaError(QWidget* parent, const Error& error) {
 } // namespace
 
 void imprimeInforme(QWidget* parent, Contexto& contexto) {
-    const Respuestas r = pregunta(parent, contexto);
+    const auto datos = pregunta(parent, contexto, UsoInforme::Impresion);
+    if (!datos)
+        return;
     const Informe informe = contenido(contexto, SalidaInforme::Impresora);
-    const PintorInforme pintor(informe, cabecera(r.titulo.value_or(""), r.autor.value_or("")),
-                               SalidaInforme::Impresora);
+    const PintorInforme pintor(informe, cabecera(*datos), SalidaInforme::Impresora);
     QPrinter impresora(QPrinter::HighResolution);
     impresora.setPageSize(QPageSize(QPageSize::A4));
     impresora.setDocName(QStringLiteral("Cálculo tubrix de tuberías"));
@@ -62,27 +83,30 @@ void imprimeInforme(QWidget* parent, Contexto& contexto) {
 }
 
 void guardaImagenesInforme(QWidget* parent, Contexto& contexto) {
-    const Respuestas r = pregunta(parent, contexto);
-    if (!r.titulo || !r.autor || r.titulo->empty() || r.autor->empty())
+    const auto datos = pregunta(parent, contexto, UsoInforme::Imagenes);
+    if (!datos || datos->titulo.empty() || datos->autor.empty())
         return;
     const auto carpeta = contexto.dialogos.pideCarpeta(parent);
     if (!carpeta)
         return;
     const Informe informe = contenido(contexto, SalidaInforme::Imagenes);
     const auto escritas =
-        escribeImagenes(informe, cabecera(*r.titulo, *r.autor), pathFromUtf8(*carpeta));
+        escribeImagenes(informe, cabecera(*datos), pathFromUtf8(*carpeta), datos->formato);
     if (!escritas) {
         avisaError(parent, escritas.error());
         return;
     }
-    muestraMensaje(parent, {"Se han guardado " + std::to_string(escritas->size()) +
-                                " imágenes del informe (Imp01.bmp …) en \"" + *carpeta + "\".",
+    const std::string extension(extensionImagen(datos->formato));
+    muestraMensaje(parent, {"Se han guardado las " + std::to_string(escritas->size()) +
+                                " hojas del informe (Imp01." + extension + " a " +
+                                utf8FromPath(escritas->back().filename()) + ") en \"" +
+                                nativo(*carpeta) + "\".",
                             Icono::Informacion, false, "Aviso"});
 }
 
 void exportaInformePdf(QWidget* parent, Contexto& contexto) {
-    const Respuestas r = pregunta(parent, contexto);
-    if (!r.titulo || !r.autor)
+    const auto datos = pregunta(parent, contexto, UsoInforme::Pdf);
+    if (!datos)
         return;
     std::string preset = contexto.proyecto.Fichero;
     if (preset.size() > 4)
@@ -91,9 +115,12 @@ void exportaInformePdf(QWidget* parent, Contexto& contexto) {
     if (!fichero)
         return;
     const Informe informe = contenido(contexto, SalidaInforme::Impresora);
-    if (auto escrito = escribePdf(informe, cabecera(*r.titulo, *r.autor), pathFromUtf8(*fichero));
-        !escrito)
+    if (auto escrito = escribePdf(informe, cabecera(*datos), pathFromUtf8(*fichero)); !escrito) {
         avisaError(parent, escrito.error());
+        return;
+    }
+    muestraMensaje(parent, {"Se ha guardado el informe en \"" + nativo(*fichero) + "\".",
+                            Icono::Informacion, false, "Aviso"});
 }
 
 } // namespace tubrix::gui

@@ -6,18 +6,20 @@ class QWidget;
 
 namespace tubrix::gui {
 
-// The report of the calculated section, from the verification screen. Each action asks the
-// title and the author of the project first ("Título del proyecto:", "Autor del proyecto:").
+// The report of the calculated section, from the verification screen. Each action first asks
+// the title and the author of the project in one dialog, preset with the project's description
+// and the author given last (remembered between runs); cancelling it does nothing.
 
-// "Imprimir": a print preview from which the user prints on any printer. An empty (or
-// cancelled) answer prints as empty.
+// "Imprimir": a print preview from which the user prints on any printer. An empty title or
+// author prints as empty.
 void imprimeInforme(QWidget* parent, Contexto& contexto);
 
-// Page images Imp01.bmp … in a folder the user chooses. An empty or cancelled answer, or a
-// cancelled folder, does nothing.
+// Page images Imp01.bmp … (or .png, chosen in the dialog) in a folder the user chooses; a
+// message names the files and the folder. A cancelled folder does nothing.
 void guardaImagenesInforme(QWidget* parent, Contexto& contexto);
 
-// The report as a PDF file. A cancelled question or file dialog writes nothing.
+// The report as a PDF file; a message names the file written. A cancelled file dialog writes
+// nothing.
 void exportaInformePdf(QWidget* parent, Contexto& contexto);
 
 } // namespace tubrix::gui

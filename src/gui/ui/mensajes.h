@@ -17,6 +17,10 @@ bool preguntaAceptarCancelar(QWidget* parent, const Mensaje& mensaje);
 // A Yes/No question; true for Yes.
 bool preguntaSiNo(QWidget* parent, const Mensaje& mensaje);
 
+// A Sí / No / Cancelar question.
+enum class Respuesta { Si, No, Cancelar };
+Respuesta preguntaSiNoCancelar(QWidget* parent, const Mensaje& mensaje);
+
 QMessageBox::Icon iconoQt(Icono icono);
 
 } // namespace tubrix::gui

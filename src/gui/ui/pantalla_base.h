@@ -9,17 +9,21 @@
 
 #include <QDialog>
 
+class QKeyEvent;
 class QLabel;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace tubrix::gui {
 
 class BarraBotones;
 
-// A wizard screen: a modal dialog centred on the screen, with its content above the shared
-// button bar and the standard caption ("Norma UNE" / "Norma ATV") at the top right. It leaves its
-// navigation code in the record when it closes: next, back or abandon. Closing the window in any
-// other way keeps the code the record holds (some screens set "abandon" when they load).
+// A wizard screen: a modal dialog with its content above the shared button bar and the standard
+// caption ("Norma UNE" / "Norma ATV") at the top right. It leaves its navigation code in the
+// record when it closes: next, back, abandon, or straight on to the verification. Closing the
+// window in any other way keeps the code the record holds (some screens set "abandon" when they
+// load). The content scrolls when the screen is smaller than it, so the bar is always in reach;
+// every screen opens where the one before it stood.
 class PantallaBase : public QDialog {
     Q_OBJECT
 public:
@@ -38,12 +42,26 @@ public:
     void rechazaCalculo(const Error& error);
     bool calculoRechazado() const { return m_calculoRechazado; }
 
+    // A message for the user as soon as the screen is on view, unless the screen already
+    // shows the refusal of its own calculation.
+    void avisaSiNoHayRechazo(const std::string& texto);
+
+    // Alt+→ / Ctrl+PgDn press "next", Alt+← / Ctrl+PgUp press "back" wherever the focus is,
+    // before the focused control sees them (an option group would take the arrow). True when
+    // the key was one of them.
+    bool atiendeAtajo(const QKeyEvent& tecla);
+
+    QScrollArea* areaContenido() const { return m_area; }
+
 protected:
     // Accept work of the screen; the default closes going forward.
     virtual void siguiente();
     // The default stores nothing and closes going back.
     virtual void atras();
+    // Asks about unsaved changes first; "Cancelar" keeps the screen open.
     void abandona();
+    // "Ir a la verificación": the screen's own accept work, then the wizard calculates on.
+    void irAVerificacion();
 
     // Leaves the navigation code and closes the screen.
     void cierraCon(std::int16_t codigo);
@@ -60,18 +78,24 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void muestraAvisoPendiente();
-    void ponBarraAlFinal();
+    void ordenaTabulacion();
+    void ponPrimerFoco();
+    void colocaEnPantalla();
+    void recuerdaLugar();
 
     Contexto& m_contexto;
     Pantalla m_pantalla;
     QVBoxLayout* m_contenido;
+    QScrollArea* m_area;
     BarraBotones* m_barra;
     QLabel* m_cajaNorma;
     bool m_centrada = false;
     bool m_calculoRechazado = false;
+    bool m_irAVerificacion = false;
     std::optional<Mensaje> m_aviso;
 };
 

@@ -278,6 +278,29 @@ TEST(CalculoCargas, NextReadsP0EvenWithTheBoxCleared) {
     EXPECT_EQ(p.Codigo_Navegacion, kNavegacionAtras);
 }
 
+// A negative surface load would relieve the pipe: refused whether or not the box is ticked
+// (its number enters the calculation either way). A ticked box without a number is a typing
+// mistake; a cleared one reads as 0, as it always did.
+TEST(CalculoCargas, ImpossibleP0IsRefusedOnItsBox) {
+    Proyecto p = zanja();
+    p.P0 = 2;
+    for (const std::int16_t hay : {kSi, kNo}) {
+        p.Hay_Cargas_Superficie = hay;
+        const auto r = Cierra_Calculo_Cargas(p, {"-1"}, Boton::Siguiente);
+        ASSERT_TRUE(r);
+        EXPECT_EQ(r->mensaje.texto, "La carga superficial P0 debe ser mayor o igual que 0 kN/m2");
+        EXPECT_EQ(r->foco, 0);
+        EXPECT_EQ(p.P0, 2);
+    }
+    p.Hay_Cargas_Superficie = kSi;
+    const auto r = Cierra_Calculo_Cargas(p, {"abc"}, Boton::Siguiente);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->mensaje.texto, "Escriba un número en la carga superficial P0 (kN/m2)");
+    p.Hay_Cargas_Superficie = kNo;
+    EXPECT_FALSE(Cierra_Calculo_Cargas(p, {"abc"}, Boton::Siguiente));
+    EXPECT_EQ(p.P0, 0);
+}
+
 TEST(CalculoCargas, ForwardPassReadsBackWhatTheBoxShows) {
     Proyecto p = zanja();
     p.P0 = 12.75;

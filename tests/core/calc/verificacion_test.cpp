@@ -59,11 +59,12 @@ TEST(Verificacion, RequiredValuesFollowTheStandard) {
     EXPECT_EQ(p.Seguridad_Requerida[Fila::TensionClave], kIntacto);
 }
 
-TEST(Verificacion, EqualityPassesAndWaterRowFailsWithoutGroundwater) {
+TEST(Verificacion, EqualityPassesAndWaterRowDoesNotApplyWithoutGroundwater) {
     Proyecto p = seccion();
+    p.Tubo_No_Valido.valores.fill(kSi); // an earlier section's verdicts
     ASSERT_TRUE(Calcula_Verificacion(p));
-    EXPECT_EQ(fallidas(p), std::set<Fila>{Fila::EstabilidadAgua});
-    EXPECT_EQ(p.Tubo_No_Valido[Fila::EstabilidadAgua], kSi);
+    EXPECT_TRUE(fallidas(p).empty());
+    EXPECT_FALSE(Fila_Procede(p, Fila::EstabilidadAgua));
     EXPECT_EQ(p.Coef_Agua, 0.0);
     EXPECT_EQ(p.Coef_Agua_LP, 0.0);
     EXPECT_EQ(p.Coef_Simultaneo, p.Coef_Tierras);
@@ -71,9 +72,16 @@ TEST(Verificacion, EqualityPassesAndWaterRowFailsWithoutGroundwater) {
     EXPECT_EQ(p.Coef_Clave_LP, kIntacto) << "long-term factors only for creeping materials";
     EXPECT_TRUE(Tubo_Valido(p));
     const auto vista = Vista_Verificacion(p, Separadores::espanol());
-    EXPECT_FALSE(vista.filas[Fila::EstabilidadAgua].veredicto);
+    const auto& agua = vista.filas[Fila::EstabilidadAgua];
+    EXPECT_FALSE(agua.veredicto);
+    EXPECT_TRUE(agua.visible);
+    EXPECT_FALSE(agua.procede);
+    EXPECT_EQ(agua.corto, "No procede");
+    EXPECT_FALSE(agua.largo);
+    EXPECT_EQ(agua.requerido, "");
     EXPECT_EQ(vista.filas[Fila::EstabilidadTierras].veredicto, "Tubo válido");
     EXPECT_EQ(vista.filas[Fila::TensionClave].requerido, "2,0");
+    EXPECT_EQ(vista.filas[Fila::Deformacion].requerido, "6,0");
     EXPECT_EQ(vista.filas[Fila::TensionClave].corto, "2,00");
     EXPECT_FALSE(vista.filas[Fila::TensionClave].largo);
     EXPECT_TRUE(vista.filas[Fila::Deformacion].visible);
@@ -95,10 +103,7 @@ TEST_P(VerificacionFalla, JustBeyondTheRequirementFails) {
     Proyecto p = seccion();
     GetParam().prepara(p);
     ASSERT_TRUE(Calcula_Verificacion(p));
-    auto esperadas = GetParam().fallan;
-    if (p.Nivel_Freatico == 0) // both water factors are 0 then
-        esperadas.insert(Fila::EstabilidadAgua);
-    EXPECT_EQ(fallidas(p), esperadas);
+    EXPECT_EQ(fallidas(p), GetParam().fallan);
     EXPECT_FALSE(Tubo_Valido(p));
 }
 
@@ -134,6 +139,14 @@ INSTANTIATE_TEST_SUITE_P(
                   {Fila::EstabilidadSimultanea}}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
+TEST(Verificacion, RequiredValueKeepsItsOwnDigits) {
+    Proyecto p = seccion();
+    p.Coef_Seguridad_Rotura = 1.75; // ATV class B of a ductile or plastic pipe
+    ASSERT_TRUE(Calcula_Verificacion(p));
+    EXPECT_EQ(Vista_Verificacion(p, Separadores::espanol()).filas[Fila::TensionClave].requerido,
+              "1,75");
+}
+
 TEST(Verificacion, LongTermVerdictReplacesTheShortTermOne) {
     Proyecto p = seccion();
     p.Largo_Plazo = 1;
@@ -168,6 +181,7 @@ class VerificacionTuboValido : public testing::TestWithParam<CasoVeredicto> {};
 
 TEST_P(VerificacionTuboValido, WaterRowCountsOnlyWithGroundwater) {
     Proyecto p;
+    p.Indicador_Deformacion_A = 1; // every row but the water one applies
     p.Nivel_Freatico = GetParam().freatico;
     p.Tubo_No_Valido[GetParam().fallida] = kSi;
     EXPECT_EQ(Tubo_Valido(p), GetParam().valido);

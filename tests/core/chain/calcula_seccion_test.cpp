@@ -1,4 +1,5 @@
 #include "chain/calcula_seccion.h"
+#include "input/datos_suelos.h"
 #include "model/fichero_proyecto.h"
 #include "support/catalogo_prueba.h"
 #include "support/secciones.h"
@@ -84,11 +85,12 @@ TEST(CalculaSeccion, AnAstmPipeStopsAtThePipeScreen) {
 
 TEST(CalculaSeccion, TextBoxesRoundTheStoredValuesAsTheScreensShowThem) {
     Proyecto p = test::cargaSeccion(test::seccionesDeEjemplo().front());
-    p.Opcion_Suelo_3 = -1; // typed soil values go through "##0.0#"
+    Calcula_Valores_Standard(p); // typed values a soil can have
+    p.Opcion_Suelo_3 = -1;       // typed soil values go through "##0.0#"
     p.Ro = 35;
     p.Condicion_Relleno = 2; // A2 under ATV: the backfill option sets Ro' = Ro / 3 on load
     p.H = 2.0004;            // "#,##0.0##"
-    Calcula_Seccion(p, test::catalogoDelPrograma());
+    EXPECT_EQ(Calcula_Seccion(p, test::catalogoDelPrograma()), std::nullopt);
     EXPECT_EQ(p.Ro_Prima, 11.67);
     EXPECT_EQ(p.H, 2.0);
 }

@@ -48,6 +48,18 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"1E400", std::numeric_limits<double>::max()},
         Caso{"-9e999", -std::numeric_limits<double>::max()}));
 
+// A box refused as "no number" is exactly one that Lee_Numero would have read as 0 for lack of
+// a digit; a text with a digit where the reader finds it keeps its value.
+TEST(ContieneNumero, TellsTextsWithoutADigit) {
+    for (const char* sin :
+         {"", "abc", "-", ".", ",", "E5", "   ", "&H", "&X1", "&o9", "+ ,", "x1"}) {
+        EXPECT_FALSE(Contiene_Numero(sin)) << '"' << sin << '"';
+        EXPECT_EQ(Lee_Numero(sin), 0) << '"' << sin << '"';
+    }
+    for (const char* con : {"0", "2,5", ",5", "- 4", "12m", "1E400", "&HFF", "&o7", " 0,0", ".5"})
+        EXPECT_TRUE(Contiene_Numero(con)) << '"' << con << '"';
+}
+
 // The fast path for short decimals must read exactly what the general reader reads.
 TEST(LeeNumeroRapido, AgreesWithTheGeneralReaderBitForBit) {
     std::mt19937_64 random(2026);

@@ -1,6 +1,7 @@
 #include "input/datos_apoyo.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace tubrix {
 namespace {
@@ -118,6 +119,27 @@ TEST(DatosApoyo, ConcreteCradleWithoutADiameterIsRefusedNotDividedByZero) {
     EXPECT_EQ(rechazo->foco, static_cast<int>(FocoDatosApoyo::J));
     EXPECT_DOUBLE_EQ(p.Relacion_Proyeccion, 1.4);
     EXPECT_EQ(p.Codigo_Navegacion, kNavegacionAbandonar);
+}
+
+// A cradle cannot have a negative height (it would lower Pj), and a J box left without a number
+// is no height at all: both are refused on J, storing neither J nor Pj.
+TEST(DatosApoyo, ImpossibleJIsRefusedOnItsBox) {
+    for (const auto& [texto, mensaje] :
+         {std::pair{"-0,1", "La altura J del apoyo debe ser mayor o igual que 0 m"},
+          std::pair{"abc", "Escriba un número en la altura J del apoyo (m)"}}) {
+        Proyecto p = proyectoBase(kAtv, 2);
+        p.J = 0.2;
+        auto vista = Abre_Datos_Apoyo(p, Separadores::espanol());
+        const double pj = p.Relacion_Proyeccion;
+        auto entrada = vista.entrada;
+        entrada.textoJ = texto;
+        const auto rechazo = Cierra_Datos_Apoyo(p, entrada, Boton::Siguiente);
+        ASSERT_TRUE(rechazo) << texto;
+        EXPECT_EQ(rechazo->mensaje.texto, mensaje);
+        EXPECT_EQ(rechazo->foco, static_cast<int>(FocoDatosApoyo::J));
+        EXPECT_DOUBLE_EQ(p.J, 0.2);
+        EXPECT_DOUBLE_EQ(p.Relacion_Proyeccion, pj);
+    }
 }
 
 // ---- Granular beddings have a = 1 ---------------------------------------------------------

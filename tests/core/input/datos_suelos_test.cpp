@@ -280,7 +280,9 @@ TEST(DatosSuelos2, TestModeShowsTheStoredValuesAsTheyAre) {
     EXPECT_EQ(vista.entrada.textos[CajaSuelo::Ro_Prima], "31,0");
 }
 
-TEST(DatosSuelos2, BackfillUsesTheStoredRoNotTheTypedOne) {
+// rho' follows the rho the user has typed, not the one stored when the page opened; a box
+// without a number falls back on the stored one.
+TEST(DatosSuelos2, BackfillUsesTheRoInItsBox) {
     Proyecto p = proyectoNuevo(kAtv);
     p.Opcion_Suelo_3 = kSi;
     p.Ro = 30;
@@ -288,9 +290,73 @@ TEST(DatosSuelos2, BackfillUsesTheStoredRoNotTheTypedOne) {
     vista.entrada.textos[CajaSuelo::Ro] = "40";
     Elige_Condicion_Relleno(p, vista, 4);
     EXPECT_EQ(p.Condicion_Relleno, 4);
+    EXPECT_DOUBLE_EQ(p.Ro_Prima, 40);
+    EXPECT_EQ(vista.entrada.textos[CajaSuelo::Ro_Prima], "40,0");
+    vista.entrada.textos[CajaSuelo::Ro] = "x";
+    Elige_Condicion_Relleno(p, vista, 4);
     EXPECT_DOUBLE_EQ(p.Ro_Prima, 30);
-    EXPECT_EQ(vista.entrada.textos[CajaSuelo::Ro_Prima], "30,0");
 }
+
+// Tested values no soil can have are refused on their box, naming the quantity and its range;
+// nothing of the page is stored.
+struct CasoSueloImposible {
+    CajaSuelo caja;
+    const char* texto;
+    const char* mensaje;
+};
+
+class DatosSuelos2Imposible : public testing::TestWithParam<CasoSueloImposible> {};
+
+TEST_P(DatosSuelos2Imposible, IsRefusedOnItsBox) {
+    const CasoSueloImposible& c = GetParam();
+    for (const Boton boton : {Boton::Siguiente, Boton::Atras}) {
+        Proyecto p = proyectoNuevo(kAtv);
+        Calcula_Valores_Standard(p);
+        p.Opcion_Suelo_3 = kSi;
+        auto vista = Abre_Datos_Suelos_2(p, Separadores::espanol());
+        const Proyecto antes = p;
+        auto entrada = vista.entrada;
+        entrada.textos[c.caja] = c.texto;
+        const auto rechazo = Cierra_Datos_Suelos_2(p, entrada, boton);
+        ASSERT_TRUE(rechazo) << c.texto;
+        EXPECT_EQ(rechazo->mensaje.texto, c.mensaje);
+        EXPECT_EQ(rechazo->mensaje.titulo, "Aviso");
+        EXPECT_EQ(rechazo->foco, static_cast<int>(Foco_Caja_Suelo(c.caja)));
+        EXPECT_EQ(p, antes);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DatosSuelos2, DatosSuelos2Imposible,
+    testing::Values(
+        CasoSueloImposible{CajaSuelo::Gamma_1, "0",
+                           "El peso específico Gamma 1 de las tierras "
+                           "de relleno debe ser mayor que 0 kN/m3"},
+        CasoSueloImposible{CajaSuelo::Gamma_2, "-18",
+                           "El peso específico Gamma 2 de las tierras "
+                           "del terreno natural debe ser mayor que 0 "
+                           "kN/m3"},
+        CasoSueloImposible{CajaSuelo::Ro, "91",
+                           "El ángulo de rozamiento interno ρ de las tierras "
+                           "del relleno debe estar entre 0º y 90º"},
+        CasoSueloImposible{CajaSuelo::Ro_Prima, "-1",
+                           "El ángulo de rozamiento ρ' del relleno con "
+                           "las paredes de la zanja debe estar entre "
+                           "0º y 90º"},
+        CasoSueloImposible{CajaSuelo::K1, "-0,5",
+                           "El coeficiente de empuje lateral K1 debe ser mayor o igual que 0"},
+        CasoSueloImposible{CajaSuelo::K2, "-1E-3",
+                           "El coeficiente de empuje lateral K2 debe ser mayor o igual que 0"},
+        CasoSueloImposible{CajaSuelo::E1, "0",
+                           "El módulo de compresión E1 de la zona 1 debe ser mayor que 0 N/mm2"},
+        CasoSueloImposible{CajaSuelo::E4, "-4",
+                           "El módulo de compresión E4 de la zona 4 debe ser mayor que 0 N/mm2"},
+        CasoSueloImposible{CajaSuelo::Gamma_1, "a",
+                           "Escriba un número en el peso específico Gamma 1 de las tierras de "
+                           "relleno (kN/m3)"},
+        CasoSueloImposible{CajaSuelo::E3, "",
+                           "Escriba un número en el módulo de compresión E3 de la zona 3 "
+                           "(N/mm2)"}));
 
 TEST(DatosSuelos2, BoxesRefuseTheFocusInStandardMode) {
     Proyecto p = proyectoNuevo(kUne);

@@ -140,16 +140,79 @@ TEST_F(DatosZanja, EmbankmentAsksOnlyHAndRefreshesBFromTheHiddenBox) {
     EXPECT_DOUBLE_EQ(p.Beta, 45);
 }
 
-TEST_F(DatosZanja, EmbankedTrenchChecksBothHeightsOnly) {
-    esperaRechazo(siguiente(abre(2, 1, {"0,4", "3", "0,1", "0"})), kHBaja, C::Caja1);
-    esperaRechazo(siguiente(abre(2, 1, {"3", "21", "0,1", "0"})), kHAlta, C::Caja2);
+// Each height on the trench's limits (their sum may pass 20 m); B at least the pipe's width and
+// beta on the trench's limits, since both enter the soil load.
+TEST_F(DatosZanja, EmbankedTrenchChecksHeightsWidthAndAngle) {
+    esperaRechazo(siguiente(abre(2, 1, {"0,4", "3", "1", "60"})), kHBaja, C::Caja1);
+    esperaRechazo(siguiente(abre(2, 1, {"3", "21", "1", "60"})), kHAlta, C::Caja2);
     EXPECT_DOUBLE_EQ(p.H1, 3);
-    ASSERT_EQ(siguiente(abre(2, 1, {"15", "15", "0,1", "0"})), std::nullopt);
+    esperaRechazo(siguiente(abre(2, 1, {"3", "3", "0,39", "60"})),
+                  "La anchura B de la zanja debe ser mayor o igual que el diámetro exterior del "
+                  "tubo (0,4 m)",
+                  C::Caja3);
+    esperaRechazo(siguiente(abre(2, 1, {"3", "3", "1", "180"})), kBeta, C::Caja4, false);
+    esperaRechazo(siguiente(abre(2, 1, {"3", "3", "1", "9"})), kBeta, C::Caja4, false);
+    ASSERT_EQ(siguiente(abre(2, 1, {"15", "15", "0,4", "10"})), std::nullopt);
     EXPECT_DOUBLE_EQ(p.H_Total, 30);
-    EXPECT_DOUBLE_EQ(p.B, 0.1);
-    EXPECT_DOUBLE_EQ(p.Beta, 0);
+    EXPECT_DOUBLE_EQ(p.B, 0.4);
+    EXPECT_DOUBLE_EQ(p.Beta, 10);
     EXPECT_DOUBLE_EQ(p.Caso_Zanja, 3.0);
     EXPECT_EQ(p.Codigo_Navegacion, kNavegacionSiguiente);
+}
+
+// A visible box left without a number names its quantity and stores nothing; a hidden box
+// (B and beta of an embankment) is not the user's typing.
+TEST_F(DatosZanja, VisibleBoxWithoutANumberIsRefused) {
+    p.H = 2;
+    esperaRechazo(siguiente(abre(1, 1, {"x", "1", "90"})),
+                  "Escriba un número en la altura H del recubrimiento (m)", C::Caja1);
+    EXPECT_DOUBLE_EQ(p.H, 2);
+    esperaRechazo(siguiente(abre(1, 2, {"3", "", "90"})),
+                  "Escriba un número en la anchura B de la zanja (m)", C::Caja2);
+    esperaRechazo(siguiente(abre(1, 1, {"3", "1", "abc"})),
+                  "Escriba un número en el ángulo Beta de inclinación de las paredes de la "
+                  "zanja (grados)",
+                  C::Caja3);
+    esperaRechazo(siguiente(abre(2, 1, {"3", "-", "1", "60"})),
+                  "Escriba un número en la altura H2 del recubrimiento del terraplén (m)",
+                  C::Caja2);
+    EXPECT_EQ(siguiente(abre(1, 3, {"3", "x", "y"})), std::nullopt);
+}
+
+// A box the screen fills with a grouped number hands it back whole: 2 500 m stays 2 500 m (and
+// is refused), where reading the text "2.500,0" would give 2,5 m.
+TEST_F(DatosZanja, GroupedThousandsKeepTheirMagnitude) {
+    for (const double h : {2500.0, 1e6}) {
+        p.H = h;
+        const EntradaDatosZanja e = abre(1, 1, {});
+        esperaRechazo(siguiente(e), kHAlta, C::Caja1);
+        EXPECT_DOUBLE_EQ(p.H, h);
+    }
+    p.H1 = 3;
+    p.H2 = 1500;
+    esperaRechazo(siguiente(abre(2, 1, {})), kHAlta, C::Caja2);
+}
+
+// A value refused and then corrected in its box stays corrected when the user changes the case;
+// each quantity keeps its own text across types.
+TEST_F(DatosZanja, ChangingTheCaseKeepsWhatTheBoxesHold) {
+    esperaRechazo(siguiente(abre(1, 1, {"100", "1", "90"})), kHAlta, C::Caja1);
+    EXPECT_DOUBLE_EQ(p.H, 100);
+    EntradaDatosZanja e = vista.entrada;
+    e.cajas[C::Caja1] = "3,2";
+    e.cajas[C::Caja2] = "2,5";
+    Toma_Cajas_Zanja(vista, e);
+    Elige_Subtipo(p, vista, PosicionSubtipo::Centro);
+    EXPECT_EQ(vista.entrada.cajas[C::Caja1], "3,2");
+    EXPECT_EQ(vista.entrada.cajas[C::Caja2], "2,5");
+
+    Toma_Cajas_Zanja(vista, vista.entrada);
+    Elige_Tipo(p, vista, 2);
+    EXPECT_EQ(vista.entrada.cajas[C::Caja1], "0,0") << "H1 is another quantity";
+    EXPECT_EQ(vista.entrada.cajas[C::Caja3], "2,5") << "B goes with its question";
+    Toma_Cajas_Zanja(vista, vista.entrada);
+    Elige_Tipo(p, vista, 1);
+    EXPECT_EQ(vista.entrada.cajas[C::Caja1], "3,2");
 }
 
 TEST_F(DatosZanja, NewProjectOpensOnANarrowTrenchAndRefusesH) {
@@ -161,9 +224,9 @@ TEST_F(DatosZanja, NewProjectOpensOnANarrowTrenchAndRefusesH) {
     for (const C caja : {C::Caja1, C::Caja2, C::Caja3})
         EXPECT_EQ(e.cajas[caja], "0,0");
     EXPECT_EQ(vista.filas[C::Caja3].pregunta,
-              "Ángulo ß de inclinación de las paredes de la zanja (º)");
+              "Ángulo β de inclinación de las paredes de la zanja (º)");
     EXPECT_EQ(vista.filas[C::Caja5].pregunta,
-              "(º) El ángulo ß de inclinación de las paredes de la zanja en grados "
+              "(º) El ángulo β de inclinación de las paredes de la zanja en grados "
               "sexagesimales.");
     EXPECT_FALSE(vista.filas[C::Caja5].cajaVisible);
     EXPECT_FALSE(vista.filas[C::Caja4].visible);

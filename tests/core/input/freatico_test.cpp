@@ -116,7 +116,8 @@ INSTANTIATE_TEST_SUITE_P(Tipos, FreaticoCobertura,
                                            CasoCobertura{2, "2,9", nullptr},
                                            CasoCobertura{2, "3", "Hf debe ser menor que H1+H2"}));
 
-TEST_F(Freatico, DeepWaterQuestionOkStoresZeroCancelKeepsTheValue) {
+// OK neglects the deep water: no groundwater at all, not water at the ground surface.
+TEST_F(Freatico, DeepWaterQuestionOkNeglectsTheWaterCancelKeepsTheValue) {
     // 5.5 m is exactly the margin: not asked, and refused by the cover height.
     EXPECT_TRUE(cierra("5,5"));
     EXPECT_EQ(respuesta.veces, 0);
@@ -125,8 +126,10 @@ TEST_F(Freatico, DeepWaterQuestionOkStoresZeroCancelKeepsTheValue) {
     EXPECT_EQ(cierra("5,6"), std::nullopt);
     EXPECT_EQ(respuesta.veces, 1);
     EXPECT_DOUBLE_EQ(p.Hw, 0);
+    EXPECT_EQ(p.Nivel_Freatico, kNo);
     EXPECT_EQ(p.Codigo_Navegacion, kNavegacionSiguiente);
 
+    p.Nivel_Freatico = kSi;
     respuesta.ok = false;
     const auto r = cierra("5,6");
     EXPECT_EQ(respuesta.veces, 2);
@@ -145,6 +148,20 @@ TEST_F(Freatico, DeepWaterMarginFollowsTheInstallationType) {
     EXPECT_EQ(cierra("3,6", Boton::Atras), std::nullopt);
     EXPECT_EQ(respuesta.veces, 1);
     EXPECT_DOUBLE_EQ(p.Hw, 0);
+    EXPECT_EQ(p.Nivel_Freatico, kNo);
+}
+
+// A ticked box must hold a number; a typing mistake is not a water table at the surface.
+TEST_F(Freatico, TickedBoxWithoutANumberIsRefused) {
+    p.Hw = 1.5;
+    for (const char* texto : {"abc", "", "-"}) {
+        const auto r = cierra(texto);
+        ASSERT_TRUE(r) << texto;
+        EXPECT_EQ(r->mensaje.texto,
+                  "Escriba un número en la profundidad Hf del nivel freático (m)");
+        EXPECT_EQ(r->foco, static_cast<int>(FocoFreatico::Hf));
+        EXPECT_DOUBLE_EQ(p.Hw, 1.5) << "nothing stored";
+    }
 }
 
 TEST_F(Freatico, TickBoxStoresTheFlagAndClearingEmptiesTheBox) {

@@ -55,7 +55,8 @@ struct CasoVehiculo {
     std::int16_t tipo;
     double pc;
     std::int16_t ejes;
-    std::int16_t distanciaEjes;
+    double distanciaEjes;
+    const char* textoDistanciaEjes;
     const char* clase;
     std::size_t factoresIrregulares;
     const char* primerFactor;
@@ -73,7 +74,7 @@ TEST_P(SobrecargasVehiculo, TableRowAndImpactFactors) {
     EXPECT_EQ(p.Numero_Ejes, c.ejes);
     EXPECT_EQ(p.Distancia_Ruedas, 2);
     EXPECT_EQ(p.Distancia_Ejes, c.distanciaEjes);
-    EXPECT_EQ(vista.textoDistanciaEjes, std::to_string(c.distanciaEjes));
+    EXPECT_EQ(vista.textoDistanciaEjes, c.textoDistanciaEjes);
     EXPECT_EQ(vista.clase, c.clase);
     EXPECT_TRUE(vista.marcosHabilitados);
     ASSERT_EQ(vista.coeficientes.size(), 1u);
@@ -85,14 +86,13 @@ TEST_P(SobrecargasVehiculo, TableRowAndImpactFactors) {
     EXPECT_EQ(vista.coeficientes.front(), c.primerFactor);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sobrecargas, SobrecargasVehiculo,
-    testing::Values(CasoVehiculo{1, 40, 2, 3, "Ligero", 8, "1,50"},
-                    CasoVehiculo{2, 65, 2, 3, "Medio", 8, "1,40"},
-                    CasoVehiculo{3, 65, 3, 2, "Medio", 8, "1,40"},
-                    // 1.5 m between axles is held as a whole number, halves to even
-                    CasoVehiculo{4, 65, 3, 2, "Medio", 8, "1,40"},
-                    CasoVehiculo{5, 100, 3, 2, "Pesado", 7, "1,20"}));
+INSTANTIATE_TEST_SUITE_P(Sobrecargas, SobrecargasVehiculo,
+                         testing::Values(CasoVehiculo{1, 40, 2, 3, "3", "Ligero", 8, "1,50"},
+                                         CasoVehiculo{2, 65, 2, 3, "3", "Medio", 8, "1,40"},
+                                         CasoVehiculo{3, 65, 3, 2, "2", "Medio", 8, "1,40"},
+                                         // 1,5 m between axles keeps its fraction
+                                         CasoVehiculo{4, 65, 3, 1.5, "1,5", "Medio", 8, "1,40"},
+                                         CasoVehiculo{5, 100, 3, 1.5, "1,5", "Pesado", 7, "1,20"}));
 
 TEST(Sobrecargas, Ht39OnANormalSurfaceOffersOnly14) {
     Proyecto p = proyectoNuevo(kUne);
@@ -306,13 +306,56 @@ INSTANTIATE_TEST_SUITE_P(
                         "deformación E1 del suelo de la zona 1 vale -2,0.",
                         -1},
         CasoHeImposible{8, "-5", "100",
-                        "No se puede calcular la altura equivalente de tierras He: el módulo de "
-                        "compresión de la capa superior vale -5,0.",
+                        "El módulo de compresión de la capa superior debe ser mayor o igual que "
+                        "0 N/mm2",
                         static_cast<int>(FocoSobrecargas::ModuloSuperior)},
         CasoHeImposible{8, "0", "-0,5",
-                        "No se puede calcular la altura equivalente de tierras He: el módulo de "
-                        "compresión de la capa inferior vale -0,5.",
+                        "El módulo de compresión de la capa inferior debe ser mayor o igual que "
+                        "0 N/mm2",
                         static_cast<int>(FocoSobrecargas::ModuloInferior)}));
+
+// A layer has no negative thickness, and a layer that is there has some stiffness; in a paved
+// zone with traffic (boxes enabled) a box without a number is a typing mistake, elsewhere it
+// reads as 0. Nothing of the layers is stored when one is refused.
+TEST(Sobrecargas, ImpossibleLayersAreRefusedOnTheirBox) {
+    struct Caso {
+        bool pavimentada;
+        const char *espesor, *modulo;
+        const char* mensaje; // nullptr: accepted
+        FocoSobrecargas foco;
+    };
+    const Caso casos[] = {
+        {true, "-0,1", "100", "El espesor de la capa superior debe ser mayor o igual que 0 m",
+         FocoSobrecargas::EspesorSuperior},
+        {true, "0,2", "0", "El módulo de compresión de la capa superior debe ser mayor que 0 N/mm2",
+         FocoSobrecargas::ModuloSuperior},
+        {true, "x", "100", "Escriba un número en el espesor de la capa superior (m)",
+         FocoSobrecargas::EspesorSuperior},
+        {true, "0,2", "",
+         "Escriba un número en el módulo de compresión de la capa superior (N/mm2)",
+         FocoSobrecargas::ModuloSuperior},
+        {false, "x", "y", nullptr, FocoSobrecargas::EspesorSuperior},
+    };
+    for (const Caso& c : casos) {
+        Proyecto p = proyectoNuevo(kUne);
+        p.Tipo_Vehiculo = 2;
+        p.Zona_Pavimentada = c.pavimentada ? kSi : kNo;
+        auto vista = Abre_Sobrecargas(p, Separadores::espanol());
+        vista.entrada.espesor[Capa::Superior] = c.espesor;
+        vista.entrada.modulo[Capa::Superior] = c.modulo;
+        p.Espesor_Capa_Superior = 0.05;
+        const auto r = Cierra_Sobrecargas(p, vista.entrada, Boton::Siguiente);
+        if (!c.mensaje) {
+            EXPECT_FALSE(r) << r->mensaje.texto;
+            EXPECT_EQ(p.Espesor_Capa_Superior, 0);
+            continue;
+        }
+        ASSERT_TRUE(r) << c.mensaje;
+        EXPECT_EQ(r->mensaje.texto, c.mensaje);
+        EXPECT_EQ(r->foco, static_cast<int>(c.foco));
+        EXPECT_EQ(p.Espesor_Capa_Superior, 0.05);
+    }
+}
 
 } // namespace
 } // namespace tubrix

@@ -158,7 +158,13 @@ TEST(Codigos, JsonWithAKeyWrittenTwiceOrBrokenTextIsRefused) {
     const auto roto = Lee_Proyecto_Json(p, R"({"H": 2.0,)", "x.json");
     ASSERT_FALSE(roto);
     EXPECT_NE(roto.error().mensaje.find("no es JSON válido"), std::string::npos);
+    // Found by the fuzzer: a number too large for a double aborted the program.
+    const auto enorme = Lee_Proyecto_Json(p, R"({"B": 1.0, "H": 1E400})", "x.json");
+    ASSERT_FALSE(enorme);
+    EXPECT_EQ(enorme.error().mensaje, "El fichero \"x.json\" no es un proyecto válido: contiene "
+                                      "un número demasiado grande (1E400).");
     EXPECT_EQ(p.H, 0.0);
+    EXPECT_EQ(p.B, 0.0);
 }
 
 } // namespace

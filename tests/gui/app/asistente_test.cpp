@@ -1,5 +1,7 @@
 #include "app/asistente.h"
 #include "model/fichero_proyecto.h"
+#include "support/catalogo_prueba.h"
+#include "support/secciones.h"
 
 #include <deque>
 #include <map>
@@ -22,6 +24,9 @@ struct Guion {
     std::deque<std::optional<std::string>> ficheros;
     std::vector<std::string> errores;
     std::vector<int> flechas;
+    std::deque<bool> confirmaciones;                      // answers to "save the changes?"
+    std::vector<std::pair<Pantalla, std::string>> avisos; // screens shown with a message
+    std::function<std::optional<Parada>(int, Pantalla)> hastaVerificacion;
     int preguntas = 0;
     int dialogos = 0;
 
@@ -59,6 +64,18 @@ struct Guion {
         a.ponFlecha = [this](int linea) {
             flechas.push_back(linea);
         };
+        a.confirmaCambios = [this] {
+            const bool sigue = confirmaciones.empty() || confirmaciones.front();
+            if (!confirmaciones.empty())
+                confirmaciones.pop_front();
+            return sigue;
+        };
+        a.calculaHastaVerificacion = hastaVerificacion;
+        a.muestraPantallaConAviso = [this, muestra = a.muestraPantalla](Pantalla pantalla,
+                                                                        const std::string& aviso) {
+            avisos.emplace_back(pantalla, aviso);
+            muestra(pantalla);
+        };
         return a;
     }
 
@@ -66,6 +83,17 @@ struct Guion {
         Asistente(proyecto, acciones()).ejecuta(ruta, std::move(fichero));
     }
 };
+
+// A project file in the folder, holding a new section with that cover height.
+std::string ficheroConH(const QTemporaryDir& dir, const char* nombre, double h) {
+    Proyecto guardado;
+    Inicializa_Proyecto(guardado, "01-02-2026");
+    guardado.H = h;
+    const std::string fichero = dir.filePath(QString::fromUtf8(nombre)).toStdString();
+    if (!Guarda_Proyecto(guardado, fichero))
+        qFatal("cannot write %s", fichero.c_str());
+    return fichero;
+}
 
 void flexibleSinLargoPlazo(Proyecto& p) {
     p.Norma = 2;
@@ -201,16 +229,21 @@ private Q_SLOTS:
         QCOMPARE(g.mostradas.size(), std::size_t(1));
     }
 
-    void openPathWithAMissingFileGoesOnUnchanged() {
+    // A name that names no file (the command line, or a name the extension rule changed) is
+    // told and ends the wizard: it is never taken for a new section.
+    void openPathWithAMissingFileSaysSoAndEnds() {
         QTemporaryDir dir;
         Guion g;
         g.proyecto.H = 2;
-        g.ficheros = {dir.filePath(QStringLiteral("no_existe")).toStdString()};
-        g.respuestas[Pantalla::Datos_Tubos] = {kNavegacionAbandonar};
-        g.ejecuta(Asistente::Ruta::AbrirProyecto);
+        const std::string falta = dir.filePath(QStringLiteral("no_existe.tbx")).toStdString();
+        g.ejecuta(Asistente::Ruta::AbrirProyecto, falta);
         QCOMPARE(g.proyecto.H, 2.0);
-        QCOMPARE(g.mostradas.size(), std::size_t(1));
-        QVERIFY(g.errores.empty());
+        QVERIFY(g.mostradas.empty());
+        QCOMPARE(g.errores.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(g.errores[0]),
+                 QStringLiteral("No se puede leer el fichero \"%1\": no existe.")
+                     .arg(QString::fromStdString(falta)));
+        QCOMPARE(g.proyecto.Codigo_Navegacion, kNavegacionAbandonar);
     }
 
     void openPathWithADamagedFileShowsTheReasonAndEnds() {
@@ -230,21 +263,92 @@ private Q_SLOTS:
     }
 
     void backFromThePipeScreenInTheOpenPathShowsTheDialogAgain() {
+        QTemporaryDir dir;
         Guion g;
-        g.ficheros = {std::string("/nada/uno.tbx"), std::string("/nada/dos.tbx")};
+        g.ficheros = {ficheroConH(dir, "uno.tbx", 1.5), ficheroConH(dir, "dos.tbx", 2.5)};
         g.respuestas[Pantalla::Datos_Tubos] = {kNavegacionAtras};
         g.ejecuta(Asistente::Ruta::AbrirProyecto);
         QCOMPARE(g.dialogos, 2);
-        QCOMPARE(g.proyecto.Fichero, std::string("/nada/dos.tbx"));
+        QCOMPARE(g.proyecto.Fichero, dir.filePath(QStringLiteral("dos.tbx")).toStdString());
+        QCOMPARE(g.proyecto.H, 2.5);
         QCOMPARE(g.proyecto.Codigo_Navegacion, kNavegacionAbandonar);
     }
 
     void aProjectGivenOnTheCommandLineSkipsTheFirstDialog() {
+        QTemporaryDir dir;
+        const std::string obra = ficheroConH(dir, "obra.tbx", 3.25);
         Guion g;
         g.respuestas[Pantalla::Datos_Tubos] = {kNavegacionAbandonar};
-        g.ejecuta(Asistente::Ruta::AbrirProyecto, std::string("/nada/obra.tbx"));
+        g.ejecuta(Asistente::Ruta::AbrirProyecto, obra);
         QCOMPARE(g.dialogos, 0);
-        QCOMPARE(g.proyecto.Fichero, std::string("/nada/obra.tbx"));
+        QCOMPARE(g.proyecto.Fichero, obra);
+        QCOMPARE(g.proyecto.H, 3.25);
+    }
+
+    // "Save the changes?" answered Cancel: the record is neither reset nor replaced, and the
+    // wizard ends before any screen.
+    void cancellingTheUnsavedChangesQuestionKeepsTheRecord() {
+        QTemporaryDir dir;
+        Guion g;
+        g.proyecto.H = 7;
+        g.nuevaSeccion = {true};
+        g.confirmaciones = {false, false};
+        g.ejecuta(Asistente::Ruta::NuevaSeccion);
+        g.ficheros = {ficheroConH(dir, "otra.tbx", 1)};
+        g.ejecuta(Asistente::Ruta::AbrirProyecto);
+        QCOMPARE(g.proyecto.H, 7.0);
+        QCOMPARE(g.dialogos, 0);
+        QVERIFY(g.mostradas.empty());
+    }
+
+    // "Ir a la verificación" on the pipe screen: the engine's pass leaves exactly the record the
+    // whole forward pass leaves, the verification comes next, and "back" goes to step 19.
+    void goingToTheVerificationRunsTheForwardPassAndBackWorksFromThere() {
+        Guion g;
+        g.proyecto = test::cargaSeccion(std::filesystem::path(TUBRIX_TEST_DATA_DIR) / "secciones" /
+                                        "prfv-largo-plazo-zanja-terraplenada-freatico.json");
+        Proyecto esperado = g.proyecto;
+        QVERIFY(!Calcula_Seccion(esperado, test::catalogoDelPrograma()));
+        g.hastaVerificacion = [&g](int paso, Pantalla aceptada) {
+            return Calcula_Hasta_Verificacion(g.proyecto, test::catalogoDelPrograma(), paso,
+                                              aceptada);
+        };
+        g.nuevaSeccion = {false};
+        g.respuestas[Pantalla::Datos_Tubos] = {kNavegacionVerificacion};
+        g.respuestas[Pantalla::Verificacion_1] = {kNavegacionAtras};
+        g.respuestas[Pantalla::Estabilidad] = {kNavegacionAbandonar};
+        Asistente::Acciones a = g.acciones();
+        // What the real screens do: the pipe screen's accept work before the jump, the
+        // verification's calculation when it opens.
+        a.muestraPantalla = [&g, muestra = a.muestraPantalla](Pantalla pantalla) {
+            if (pantalla == Pantalla::Datos_Tubos || pantalla == Pantalla::Verificacion_1)
+                Ejecuta_Pantalla(pantalla, g.proyecto, test::catalogoDelPrograma());
+            muestra(pantalla);
+        };
+        Asistente(g.proyecto, a).ejecuta(Asistente::Ruta::NuevaSeccion);
+        const std::vector<Pantalla> esperadas = {Pantalla::Datos_Tubos, Pantalla::Verificacion_1,
+                                                 Pantalla::Estabilidad};
+        QVERIFY(g.mostradas == esperadas);
+        esperado.Paso = g.proyecto.Paso;
+        esperado.Codigo_Navegacion = g.proyecto.Codigo_Navegacion;
+        QVERIFY(g.proyecto == esperado);
+    }
+
+    // A pass stopped by a refusal opens that screen with its message.
+    void goingToTheVerificationStopsAtTheScreenThatRefuses() {
+        Guion g;
+        g.nuevaSeccion = {false};
+        g.hastaVerificacion = [](int, Pantalla) {
+            return std::optional<Parada>(Parada{4, Pantalla::Freatico, "Hf fuera de rango"});
+        };
+        g.respuestas[Pantalla::Datos_Zanja] = {kNavegacionVerificacion};
+        g.respuestas[Pantalla::Freatico] = {kNavegacionAbandonar};
+        g.ejecuta(Asistente::Ruta::NuevaSeccion);
+        QCOMPARE(g.mostradas.back(), Pantalla::Freatico);
+        QCOMPARE(g.avisos.size(), std::size_t(1));
+        QCOMPARE(g.avisos[0].first, Pantalla::Freatico);
+        QCOMPARE(g.avisos[0].second, std::string("Hf fuera de rango"));
+        QCOMPARE(g.flechas.back(), Linea_Del_Paso(4));
     }
 };
 

@@ -5,13 +5,21 @@
 #include "support/secciones.h"
 #include "support/temp_dir.h"
 #include "ui/calculadora.h"
+#include "ui/dialogo_informe.h"
 #include "ui/informe_acciones.h"
 
 #include <deque>
 #include <fstream>
 
+#include <QComboBox>
+#include <QDir>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -21,18 +29,19 @@ namespace {
 
 // A calculated section and dialogs that answer from queues.
 struct Banco : test::Banco {
-    std::deque<std::optional<std::string>> textos;
+    std::deque<std::optional<gui::DatosInforme>> respuestas;
+    std::vector<gui::DatosInforme> presets;
     std::optional<std::string> carpeta;
     std::optional<std::string> pdf;
-    int preguntas = 0;
 
     Banco() : test::Banco("pvc-sn8-zanja-trafico.json") {
-        contexto.dialogos.pideTexto = [this](QWidget*, const std::string&, const std::string&) {
-            ++preguntas;
-            std::optional<std::string> r;
-            if (!textos.empty()) {
-                r = textos.front();
-                textos.pop_front();
+        contexto.dialogos.pideDatosInforme = [this](QWidget*, const gui::DatosInforme& preset,
+                                                    gui::UsoInforme) {
+            presets.push_back(preset);
+            std::optional<gui::DatosInforme> r;
+            if (!respuestas.empty()) {
+                r = respuestas.front();
+                respuestas.pop_front();
             }
             return r;
         };
@@ -45,6 +54,11 @@ struct Banco : test::Banco {
     }
 };
 
+gui::DatosInforme datos(std::string titulo, std::string autor,
+                        FormatoImagen formato = FormatoImagen::Bmp) {
+    return {std::move(titulo), std::move(autor), formato};
+}
+
 int ficherosEn(const std::filesystem::path& carpeta) {
     return static_cast<int>(std::distance(std::filesystem::directory_iterator(carpeta),
                                           std::filesystem::directory_iterator()));
@@ -55,40 +69,86 @@ int ficherosEn(const std::filesystem::path& carpeta) {
 class InformeAccionesTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().remove(QStringLiteral("informe"));
+    }
+
     void pageImagesAreWrittenIntoTheChosenFolder() {
         test::TempDir dir;
         Banco b;
-        b.textos = {std::string("Colector"), std::string("Ing. Pérez")};
+        b.respuestas = {datos("Colector", "Ing. Pérez", FormatoImagen::Png)};
         b.carpeta = dir.path().string();
         test::Contestador contestador;
         gui::guardaImagenesInforme(nullptr, b.contexto);
-        QCOMPARE(ficherosEn(dir.path()), 5);
-        const QImage pagina(QString::fromStdString((dir / "Imp05.bmp").string()));
+        QCOMPARE(ficherosEn(dir.path()), 6);
+        const QImage pagina(QString::fromStdString((dir / "Imp06.png").string()));
         QVERIFY(!pagina.isNull());
         QCOMPARE(contestador.vistos().size(), std::size_t(1));
-        QVERIFY(contestador.vistos().front().texto.contains(QStringLiteral("Imp01.bmp")));
+        const QString aviso = contestador.vistos().front().texto;
+        QVERIFY2(aviso.contains(QStringLiteral("Imp01.png a Imp06.png")), qPrintable(aviso));
+        QVERIFY(aviso.contains(QDir::toNativeSeparators(QString::fromStdString(*b.carpeta))));
+    }
+
+    // One dialog, preset with the project's description and the author and format given last.
+    void theDialogIsPresetAndRemembers() {
+        test::TempDir dir;
+        Banco b;
+        b.respuestas = {datos("Colector norte", "Ing. Pérez", FormatoImagen::Png)};
+        b.pdf = (dir / "informe.pdf").string();
+        test::Contestador contestador;
+        gui::exportaInformePdf(nullptr, b.contexto);
+        QCOMPARE(b.presets.size(), std::size_t(1));
+        QCOMPARE(b.presets.front().titulo, b.p.Texto_Proyecto);
+        QVERIFY(!b.p.Texto_Proyecto.empty());
+        QVERIFY(std::filesystem::exists(dir / "informe.pdf"));
+        QCOMPARE(contestador.vistos().size(), std::size_t(1));
+        QVERIFY(contestador.vistos().front().texto.contains(QStringLiteral("informe.pdf")));
+
+        b.respuestas = {datos("Colector norte", "Ing. Pérez", FormatoImagen::Png)};
+        b.carpeta.reset(); // folder dialog cancelled
+        gui::guardaImagenesInforme(nullptr, b.contexto);
+        b.p.Texto_Proyecto.clear();
+        gui::imprimeInforme(nullptr, b.contexto); // dialog cancelled: no preview
+        QCOMPARE(b.presets.size(), std::size_t(3));
+        QCOMPARE(b.presets[1].autor, std::string("Ing. Pérez"));
+        QCOMPARE(b.presets[2].titulo, std::string("Colector norte")); // the project has none
+        QCOMPARE(b.presets[2].formato, FormatoImagen::Png);
     }
 
     void pageImagesNeedATitleAndAnAuthor() {
         test::TempDir dir;
         Banco b;
         b.carpeta = dir.path().string();
-        b.textos = {std::string("Colector"), std::string("")};
+        b.respuestas = {datos("Colector", ""), std::nullopt};
         gui::guardaImagenesInforme(nullptr, b.contexto);
-        b.textos = {std::nullopt, std::string("Autor")};
-        gui::guardaImagenesInforme(nullptr, b.contexto);
-        QCOMPARE(b.preguntas, 4);
-        QCOMPARE(ficherosEn(dir.path()), 0);
-        b.textos = {std::string("Colector"), std::string("Autor")};
-        b.carpeta.reset(); // folder dialog cancelled
         gui::guardaImagenesInforme(nullptr, b.contexto);
         QCOMPARE(ficherosEn(dir.path()), 0);
+
+        // The real dialog cannot be accepted without both texts.
+        QTimer::singleShot(0, this, [] {
+            auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialogo);
+            auto* aceptar = test::hijo<QPushButton>(*dialogo, "Aceptar");
+            auto* autor = test::hijo<QLineEdit>(*dialogo, "Autor");
+            QVERIFY(!aceptar->isEnabled());
+            QVERIFY(test::hijo<QLabel>(*dialogo, "Aviso")->isVisibleTo(dialogo));
+            autor->setText(QStringLiteral("Ing. Pérez"));
+            QVERIFY(aceptar->isEnabled());
+            test::hijo<QComboBox>(*dialogo, "Formato")->setCurrentIndex(0);
+            aceptar->click();
+        });
+        const auto respuesta =
+            gui::pideDatosInforme(nullptr, datos("Colector", ""), gui::UsoInforme::Imagenes);
+        QVERIFY(respuesta);
+        QCOMPARE(respuesta->autor, std::string("Ing. Pérez"));
+        QCOMPARE(respuesta->formato, FormatoImagen::Png);
     }
 
     void aFailedSaveOfThePagesIsReported() {
         test::TempDir dir;
         Banco b;
-        b.textos = {std::string("T"), std::string("A")};
+        b.respuestas = {datos("T", "A")};
         b.carpeta = (dir / "no_existe").string();
         test::Contestador contestador;
         gui::guardaImagenesInforme(nullptr, b.contexto);
@@ -100,8 +160,9 @@ private Q_SLOTS:
     void pdfIsWrittenWithEmptyAnswersToo() {
         test::TempDir dir;
         Banco b;
-        b.textos = {std::string(""), std::string("")};
+        b.respuestas = {datos("", "")};
         b.pdf = (dir / "informe.pdf").string();
+        test::Contestador contestador;
         gui::exportaInformePdf(nullptr, b.contexto);
         std::ifstream pdf(dir / "informe.pdf", std::ios::binary);
         std::string cabecera(5, '\0');
@@ -112,17 +173,16 @@ private Q_SLOTS:
     void pdfCancelledWritesNothing() {
         test::TempDir dir;
         Banco b;
-        b.textos = {std::string("T"), std::string("A")};
+        b.respuestas = {datos("T", "A"), std::nullopt};
         gui::exportaInformePdf(nullptr, b.contexto); // save dialog cancelled
-        b.textos = {std::nullopt, std::string("A")};
         b.pdf = (dir / "informe.pdf").string();
-        gui::exportaInformePdf(nullptr, b.contexto); // title cancelled
+        gui::exportaInformePdf(nullptr, b.contexto); // data dialog cancelled
         QCOMPARE(ficherosEn(dir.path()), 0);
     }
 
     void printingOpensThePreview() {
         Banco b;
-        b.textos = {std::nullopt, std::nullopt};
+        b.respuestas = {datos("", "")};
         bool vista = false;
         QTimer cierra;
         cierra.setInterval(20);
@@ -136,7 +196,7 @@ private Q_SLOTS:
         cierra.start();
         gui::imprimeInforme(nullptr, b.contexto);
         QVERIFY(vista);
-        QCOMPARE(b.preguntas, 2); // title and author, both cancelled: printed empty
+        QCOMPARE(b.presets.size(), std::size_t(1)); // one dialog for title and author
     }
 };
 

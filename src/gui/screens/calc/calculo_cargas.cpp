@@ -1,6 +1,7 @@
 #include "screens/calc/calculo_cargas.h"
 
 #include "screens/calc/distribucion_comun.h"
+#include "ui/mensajes.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -184,8 +185,19 @@ void Calculo_Cargas::marcaCargasSuperficie(bool marcada) {
 }
 
 void Calculo_Cargas::cierra(Boton boton) {
-    const EntradaCalculoCargas entrada{CajaTexto(m_p0->text().toStdString())};
-    Cierra_Calculo_Cargas(proyecto(), entrada, boton);
+    const std::string escrito = m_p0->text().toStdString();
+    // An untouched box hands back the value it was filled with.
+    const EntradaCalculoCargas entrada{m_vista && escrito == m_vista->entrada.textoP0.texto
+                                           ? m_vista->entrada.textoP0
+                                           : CajaTexto(escrito)};
+    if (const auto rechazo = Cierra_Calculo_Cargas(proyecto(), entrada, boton)) {
+        muestraMensaje(this, rechazo->mensaje);
+        if (m_p0->isEnabled()) {
+            m_p0->setFocus(Qt::OtherFocusReason);
+            m_p0->selectAll();
+        }
+        return;
+    }
     cierraCon(proyecto().Codigo_Navegacion);
 }
 

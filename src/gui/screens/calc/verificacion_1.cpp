@@ -2,9 +2,12 @@
 
 #include "estudio/estudio_parametrico.h"
 #include "estudio/seleccion_tubos.h"
+#include "estudio/tablas_recubrimiento.h"
 #include "model/fichero_proyecto.h"
 #include "estudio/ventana_obra.h"
+#include "report/informe.h"
 #include "ui/barra_botones.h"
+#include "ui/guarda_proyecto.h"
 #include "ui/informe_acciones.h"
 #include "ui/mensajes.h"
 #include "ui/rejilla.h"
@@ -75,8 +78,8 @@ Verificacion_1::Verificacion_1(Contexto& contexto, QWidget* parent)
     if (const Resultado<void> calculado = Calcula_Verificacion(proyecto()); !calculado) {
         // The verdicts in the record belong to an earlier calculation: none of them is shown.
         rechazaCalculo(calculado.error());
-        for (QPushButton* boton : m_informe)
-            boton->setEnabled(false); // no report of a section that was not calculated
+        // No report of a section that was not calculated: asking for one repeats why.
+        m_rechazo = calculado.error().mensaje;
         for (CeldasFila& f : m_filas)
             for (QLabel* l : {f.requerido, f.corto, f.largo, f.veredicto})
                 l->hide();
@@ -112,8 +115,13 @@ void Verificacion_1::construye() {
         boton->setObjectName(nombre);
         b->anadeBoton(boton);
         m_informe.push_back(boton);
-        connect(boton, &QPushButton::clicked, this,
-                [this, accion = accion] { accion(this, contexto()); });
+        connect(boton, &QPushButton::clicked, this, [this, accion = accion] {
+            if (m_rechazo)
+                muestraMensaje(this, {*m_rechazo + "\n" + std::string(kInformeNoGenerado),
+                                      Icono::Exclamacion, false, "Aviso"});
+            else
+                accion(this, contexto());
+        });
     }
 
     const QFontMetrics medida(font());
@@ -235,18 +243,27 @@ void Verificacion_1::construye() {
     m_obra->setObjectName(QStringLiteral("ObraConEstaSeccion"));
     m_obra->setToolTip(
         QStringLiteral("Calcular de una vez los tramos de una obra que parten de esta sección"));
-    for (QPushButton* boton : {m_buscarTubos, m_estudio, m_obra})
+    m_tablas = new QPushButton(QStringLiteral("Tablas de recubrimiento"), this);
+    m_tablas->setObjectName(QStringLiteral("TablasRecubrimiento"));
+    m_tablas->setToolTip(QStringLiteral(
+        "Profundidades mínima y máxima de cada tubo de una serie, con esta sección como base"));
+    for (QPushButton* boton : {m_buscarTubos, m_estudio, m_tablas, m_obra})
         boton->setAutoDefault(false); // Enter on the screen must not open them
     estudio->addStretch(1);
     estudio->addWidget(m_buscarTubos);
     estudio->addWidget(m_estudio);
     estudio->addWidget(m_obra);
+    estudio->addWidget(m_tablas);
     estudio->addStretch(1);
     contenido()->addLayout(estudio);
     contenido()->addStretch(1);
     connect(m_buscarTubos, &QPushButton::clicked, this, [this] { buscaTubos(); });
     connect(m_estudio, &QPushButton::clicked, this, [this] { abreEstudio(); });
     connect(m_obra, &QPushButton::clicked, this, [this] { abreObra(); });
+    connect(m_tablas, &QPushButton::clicked, this, [this] {
+        TablasRecubrimiento tablas(contexto(), this);
+        tablas.exec();
+    });
 }
 
 void Verificacion_1::muestra(const VistaVerificacion& vista) {
@@ -257,7 +274,8 @@ void Verificacion_1::muestra(const VistaVerificacion& vista) {
         celdas.corto->setText(qs(datos.corto));
         celdas.largo->setText(qs(datos.largo.value_or(std::string())));
         celdas.veredicto->setText(qs(datos.veredicto.value_or(std::string())));
-        celdas.requerido->setVisible(datos.visible);
+        // A row that does not apply shows only "No procede", in place of its values.
+        celdas.requerido->setVisible(datos.visible && datos.procede);
         celdas.corto->setVisible(datos.visible);
         celdas.largo->setVisible(datos.visible && datos.largo.has_value());
         celdas.veredicto->setVisible(datos.veredicto.has_value());
@@ -278,34 +296,8 @@ void Verificacion_1::muestra(const VistaVerificacion& vista) {
 }
 
 void Verificacion_1::guarda() {
-    const std::optional<std::string> elegido =
-        contexto().dialogos.pideFicheroGuardar(this, proyecto().Fichero);
-    if (!elegido)
-        return; // cancelled: nothing is written and the screen stays
-    const std::string fichero = Aplica_Extension_Tbx(*elegido);
-    const std::filesystem::path ruta = pathFromUtf8(fichero);
-    // The dialog asked about the name it returned; a name the extension rule changed it did not.
-    std::error_code error;
-    if (fichero != *elegido && std::filesystem::exists(ruta, error)) {
-        const Mensaje pregunta{"El fichero " + QDir::toNativeSeparators(qs(fichero)).toStdString() +
-                                   " ya existe.\n¿Desea reemplazarlo?",
-                               Icono::Exclamacion, false, "Aviso"};
-        if (!preguntaAceptarCancelar(this, pregunta))
-            return;
-    }
-    if (const Resultado<void> guardado = Guarda_Proyecto(proyecto(), ruta); !guardado) {
-        muestraMensaje(this, {guardado.error().mensaje, Icono::Critico, false, "Aviso"});
-        return;
-    }
-    // The file holds the texts in its code page and length: the user learns what it kept.
-    std::string cambios;
-    for (const std::string& aviso : Textos_Cambiados_Al_Guardar(proyecto()))
-        cambios += (cambios.empty() ? "" : "\n") + aviso;
-    if (!cambios.empty())
-        muestraMensaje(
-            this, {"El proyecto se ha guardado.\n" + cambios, Icono::Informacion, false, "Aviso"});
-    proyecto().Fichero = fichero;
-    cierraCon(kNavegacionSiguiente);
+    if (guardaProyecto(this, contexto()))
+        cierraCon(kNavegacionSiguiente); // saved: the wizard ends; cancelled: the screen stays
 }
 
 void Verificacion_1::buscaTubos() {

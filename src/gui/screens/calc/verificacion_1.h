@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QGroupBox;
@@ -35,6 +36,7 @@ public:
     QPushButton* buscarTubos() const { return m_buscarTubos; }
     QPushButton* estudioParametrico() const { return m_estudio; }
     QPushButton* obraConEstaSeccion() const { return m_obra; }
+    QPushButton* tablasRecubrimiento() const { return m_tablas; }
 
 protected:
     void siguiente() override;
@@ -58,7 +60,10 @@ private:
     QPushButton* m_buscarTubos = nullptr;
     QPushButton* m_estudio = nullptr;
     QPushButton* m_obra = nullptr; // a works of many reaches on this section
+    QPushButton* m_tablas = nullptr;
     std::vector<QPushButton*> m_informe; // print, page images, PDF
+    // The refusal of a section that could not be calculated, told again if a report is asked.
+    std::optional<std::string> m_rechazo;
 };
 
 } // namespace tubrix::gui

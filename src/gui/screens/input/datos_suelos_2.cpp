@@ -171,6 +171,8 @@ void Datos_Suelos_2::construye() {
     connect(m_rellenos, &QButtonGroup::idToggled, this, [this, &p](int id, bool marcado) {
         if (!marcado)
             return;
+        // rho' follows the rho in its box, as the user left it.
+        m_vista.entrada = entrada();
         Elige_Condicion_Relleno(p, m_vista, static_cast<std::int16_t>(id));
         refrescaOpciones();
         escribeCaja(CajaSuelo::Ro_Prima);
@@ -285,7 +287,12 @@ QWidget* Datos_Suelos_2::control(FocoDatosSuelos2 foco) const {
         return m_si;
     case FocoDatosSuelos2::No:
         return m_no;
+    default:
+        break;
     }
+    for (const CajaSuelo caja : kCajasSuelo)
+        if (Foco_Caja_Suelo(caja) == foco)
+            return m_cajas[caja];
     return nullptr;
 }
 
@@ -305,8 +312,11 @@ void Datos_Suelos_2::cierra(Boton boton) {
         if (!rechazo->mensaje.texto.empty())
             muestraMensaje(this, rechazo->mensaje);
         if (rechazo->foco >= 0)
-            if (QWidget* destino = control(static_cast<FocoDatosSuelos2>(rechazo->foco)))
+            if (QWidget* destino = control(static_cast<FocoDatosSuelos2>(rechazo->foco))) {
                 destino->setFocus(Qt::OtherFocusReason);
+                if (auto* caja = qobject_cast<QLineEdit*>(destino))
+                    caja->selectAll();
+            }
         return;
     }
     cierraCon(proyecto().Codigo_Navegacion);

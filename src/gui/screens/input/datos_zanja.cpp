@@ -141,11 +141,14 @@ void Datos_Zanja::construye() {
 }
 
 void Datos_Zanja::eligeTipo(int tipo) {
+    // What the user typed stays in its boxes across the change of case.
+    Toma_Cajas_Zanja(m_vista, leeEntrada());
     Elige_Tipo(proyecto(), m_vista, static_cast<std::int16_t>(tipo));
     muestra();
 }
 
 void Datos_Zanja::eligeSubtipo(PosicionSubtipo posicion) {
+    Toma_Cajas_Zanja(m_vista, leeEntrada());
     Elige_Subtipo(proyecto(), m_vista, posicion);
     muestra();
 }
@@ -187,9 +190,12 @@ void Datos_Zanja::muestra() {
 
 EntradaDatosZanja Datos_Zanja::leeEntrada() const {
     EntradaDatosZanja entrada;
-    for (const FocoDatosZanja caja : kCajasZanja)
-        entrada.cajas[caja] =
-            CajaTexto(m_cajas[static_cast<std::size_t>(caja)]->text().toStdString());
+    for (const FocoDatosZanja caja : kCajasZanja) {
+        const std::string escrito = m_cajas[static_cast<std::size_t>(caja)]->text().toStdString();
+        // An untouched box hands back the value it was filled with, thousands and all.
+        const CajaTexto& mostrada = m_vista.entrada.cajas[caja];
+        entrada.cajas[caja] = escrito == mostrada.texto ? mostrada : CajaTexto(escrito);
+    }
     return entrada;
 }
 

@@ -91,7 +91,11 @@ void Freatico::atras() {
 }
 
 void Freatico::cierra(Boton boton) {
-    const EntradaFreatico entrada{m_hayNivel->isChecked(), CajaTexto(m_hf->text().toStdString())};
+    const std::string escrito = m_hf->text().toStdString();
+    // An untouched box hands back the value it was filled with.
+    const CajaTexto& mostrada = m_vista.entrada.hf;
+    const EntradaFreatico entrada{m_hayNivel->isChecked(),
+                                  escrito == mostrada.texto ? mostrada : CajaTexto(escrito)};
     const Pregunta hfDespreciable = [this](const Mensaje& pregunta) {
         return preguntaAceptarCancelar(this, pregunta);
     };
@@ -102,6 +106,11 @@ void Freatico::cierra(Boton boton) {
     }
     if (!rechazo->mensaje.texto.empty())
         muestraMensaje(this, rechazo->mensaje);
+    // Neglecting a deep table clears the tick box, whatever refusal may follow.
+    if (proyecto().Nivel_Freatico == 0 && m_hayNivel->isChecked()) {
+        Marca_Nivel_Freatico(proyecto(), m_vista, false);
+        muestra();
+    }
     if (rechazo->textoCorregido)
         m_hf->setText(qs(*rechazo->textoCorregido));
     if (rechazo->foco == static_cast<int>(FocoFreatico::Hf) && m_hf->isEnabled()) {

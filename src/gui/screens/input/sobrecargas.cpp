@@ -172,7 +172,9 @@ void Sobrecargas::construye() {
 QGroupBox* Sobrecargas::construyeImpacto() {
     m_marcoImpacto = new QGroupBox(qs(kMarcoImpacto), this);
     m_marcoImpacto->setObjectName(QStringLiteral("marcoImpacto"));
-    auto* capa = new QHBoxLayout(m_marcoImpacto);
+    auto* marco = new QVBoxLayout(m_marcoImpacto);
+    auto* capa = new QHBoxLayout;
+    marco->addLayout(capa);
     m_firmes = new QButtonGroup(this);
     m_firmeNormal = new QRadioButton(qs(kOpcionesFirme[0]), m_marcoImpacto);
     m_firmeNormal->setObjectName(QStringLiteral("opcionFirmeNormal"));
@@ -188,6 +190,11 @@ QGroupBox* Sobrecargas::construyeImpacto() {
     m_coeficiente->setObjectName(QStringLiteral("listaCoeficiente"));
     m_coeficiente->setMinimumWidth(90);
     capa->addWidget(m_coeficiente);
+    // The chosen factor is shown and kept, but the loads use the vehicle's own: said here.
+    m_notaImpacto = new QLabel(m_marcoImpacto);
+    m_notaImpacto->setObjectName(QStringLiteral("notaImpacto"));
+    m_notaImpacto->setWordWrap(true);
+    marco->addWidget(m_notaImpacto);
     return m_marcoImpacto;
 }
 
@@ -258,6 +265,10 @@ QGroupBox* Sobrecargas::construyeAlturaEquivalente() {
     altura->addWidget(m_he);
     altura->addWidget(new QLabel(QStringLiteral("m"), m_marcoAltura));
     capa->addLayout(altura);
+    auto* notaHe = new QLabel(qs(kNotaHe), m_marcoAltura);
+    notaHe->setObjectName(QStringLiteral("notaHe"));
+    notaHe->setWordWrap(true);
+    capa->addWidget(notaHe);
     return m_marcoAltura;
 }
 
@@ -272,6 +283,8 @@ void Sobrecargas::refresca() {
 
     m_marcoImpacto->setEnabled(m_vista.marcosHabilitados);
     refrescaCoeficientes();
+    m_notaImpacto->setText(QString::fromStdString(m_vista.notaImpacto));
+    m_notaImpacto->setVisible(!m_vista.notaImpacto.empty());
 
     m_marcoAltura->setVisible(m_vista.heVisible);
     m_marcoAltura->setEnabled(m_vista.marcosHabilitados);

@@ -42,6 +42,7 @@ private:
     QLabel* m_pc = nullptr;
     QLabel* m_distanciaRuedas = nullptr;
     QLabel* m_distanciaEjes = nullptr;
+    QLabel* m_notaImpacto = nullptr;
     QLabel* m_numeroEjes = nullptr;
     QLabel* m_h = nullptr;
     QGroupBox* m_marcoImpacto = nullptr;

@@ -209,6 +209,28 @@ private Q_SLOTS:
         QVERIFY(!pantalla.isVisible());
     }
 
+    // A negative load or letters in the ticked box stay on the screen, focus in the box.
+    void anImpossibleLoadIsRefusedOnItsBox() {
+        auto e = antesDeCargas(seccion("pvc-sn8-zanja-trafico.json"));
+        Calculo_Cargas pantalla(e->contexto);
+        pantalla.show();
+        test::Contestador contestador;
+        auto* p0 = pantalla.findChild<QLineEdit*>("Texto_P0");
+        for (const char* escrito : {"-1", "abc"}) {
+            p0->clear();
+            QTest::keyClicks(p0, escrito);
+            QTest::mouseClick(pantalla.barra()->siguiente(), Qt::LeftButton);
+            QVERIFY(pantalla.isVisible());
+            QCOMPARE(pantalla.focusWidget(), p0);
+            QCOMPARE(e->p.P0, 10.0);
+        }
+        QCOMPARE(contestador.vistos().size(), std::size_t{2});
+        QCOMPARE(contestador.vistos()[0].texto,
+                 QStringLiteral("La carga superficial P0 debe ser mayor o igual que 0 kN/m2"));
+        QCOMPARE(contestador.vistos()[1].texto,
+                 QStringLiteral("Escriba un número en la carga superficial P0 (kN/m2)"));
+    }
+
     void enterInTheBoxDoesNotAccept() {
         gui::EnterComoTab::instala();
         auto e = antesDeCargas(seccion("pvc-sn8-zanja-trafico.json"));

@@ -113,7 +113,7 @@ class VerificacionTest : public QObject {
 private Q_SLOTS:
     void seccion_de_largo_plazo_muestra_las_siete_filas();
     void el_largo_plazo_decide_las_filas_de_tension();
-    void sin_freatico_la_fila_del_agua_no_tiene_veredicto();
+    void sin_freatico_la_fila_del_agua_no_procede();
     void seccion_rigida_solo_muestra_las_tensiones();
     void tubo_no_valido();
     void los_textos_de_la_pantalla();
@@ -177,16 +177,18 @@ void VerificacionTest::el_largo_plazo_decide_las_filas_de_tension() {
     QCOMPARE(pantalla.conclusion()->text(), QStringLiteral("TUBO NO VÁLIDO"));
 }
 
-void VerificacionTest::sin_freatico_la_fila_del_agua_no_tiene_veredicto() {
+void VerificacionTest::sin_freatico_la_fila_del_agua_no_procede() {
     Banco banco(kLargoPlazo, [](Proyecto& p) { p.Nivel_Freatico = 0; });
     Verificacion_1 pantalla(banco.contexto);
     pantalla.show();
     const Proyecto& p = banco.p;
     const auto& agua = pantalla.fila(Fila::EstabilidadAgua);
-    // The row counts as failed in the record, yet it shows no verdict and does not decide.
-    QVERIFY(p.Tubo_No_Valido[Fila::EstabilidadAgua] != 0);
+    // Without water the row does not apply: not failed, and "No procede" instead of numbers.
+    QCOMPARE(p.Tubo_No_Valido[Fila::EstabilidadAgua], std::int16_t{0});
     QVERIFY(agua.corto->isVisible());
-    QCOMPARE(agua.corto->text(), QStringLiteral("0,00"));
+    QCOMPARE(agua.corto->text(), QStringLiteral("No procede"));
+    QVERIFY(!agua.requerido->isVisible());
+    QVERIFY(!agua.largo->isVisible());
     QVERIFY(!agua.veredicto->isVisible());
     for (const Fila f :
          {Fila::EstabilidadTierras, Fila::EstabilidadSimultanea, Fila::Deformacion}) {
@@ -439,6 +441,13 @@ void VerificacionTest::calculo_rechazado_avisa_sin_numeros() {
             QVERIFY(!celda->isVisible());
     }
     QVERIFY(!pantalla->conclusion()->isVisible());
+    // Asking for the report repeats the refusal and says that none was made.
+    QTest::mouseClick(pantalla->findChild<QPushButton*>(QStringLiteral("ExportarPdf")),
+                      Qt::LeftButton);
+    QTRY_COMPARE(contestador.vistos().size(), std::size_t{2});
+    QCOMPARE(contestador.vistos().back().texto,
+             QString::fromStdString(esperado.error().mensaje) +
+                 QStringLiteral("\nNo se ha generado el informe."));
     QTest::mouseClick(pantalla->barra()->atras(), Qt::LeftButton);
     QVERIFY(!pantalla->isVisible());
     QCOMPARE(banco.p.Codigo_Navegacion, kNavegacionAtras);

@@ -329,8 +329,8 @@ private Q_SLOTS:
         k1->setText(QStringLiteral("0,45"));
         QTest::mouseClick(hijo<QRadioButton>(pantalla, "opcionRelleno4"), Qt::LeftButton);
         QCOMPARE(b.p.Condicion_Relleno, std::int16_t{4});
-        // From the stored rho, not the typed one.
-        QCOMPARE(hijo<QLineEdit>(pantalla, "cajaRo_Prima")->text(), QStringLiteral("30,0"));
+        // From the rho in its box, as the user left it.
+        QCOMPARE(hijo<QLineEdit>(pantalla, "cajaRo_Prima")->text(), QStringLiteral("40,0"));
         QCOMPARE(ro->text(), QStringLiteral("40"));
         QCOMPARE(k1->text(), QStringLiteral("0,45"));
         QTest::mouseClick(hijo<QRadioButton>(pantalla, "opcionRelleno3"), Qt::LeftButton);
@@ -339,15 +339,40 @@ private Q_SLOTS:
 
     void atrasTambienLeeLasCajas() {
         Banco b;
+        Calcula_Valores_Standard(b.p);
         b.p.Opcion_Suelo_3 = kSi;
         Datos_Suelos_2 pantalla(b.contexto);
         muestra(pantalla);
+        test::Contestador contestador;
+        auto* e4 = hijo<QLineEdit>(pantalla, "cajaE4");
         hijo<QLineEdit>(pantalla, "cajaK2")->setText(QStringLiteral("0,25"));
-        hijo<QLineEdit>(pantalla, "cajaE4")->setText(QStringLiteral("abc"));
+        e4->setText(QStringLiteral("abc"));
+        // A typing mistake is refused on its box, and nothing of the page is stored.
+        pantalla.barra()->atras()->click();
+        espera();
+        QCOMPARE(contestador.vistos().size(), std::size_t{1});
+        QCOMPARE(contestador.vistos()[0].texto,
+                 QStringLiteral("Escriba un número en el módulo de compresión E4 de la zona 4 "
+                                "(N/mm2)"));
+        QVERIFY(pantalla.isVisible());
+        QCOMPARE(pantalla.focusWidget(), e4);
+        QCOMPARE(b.p.K2, 0.4);
+
+        // So is a soil without stiffness.
+        e4->setText(QStringLiteral("-2"));
+        pantalla.barra()->siguiente()->click();
+        espera();
+        QCOMPARE(contestador.vistos().size(), std::size_t{2});
+        QCOMPARE(contestador.vistos()[1].texto,
+                 QStringLiteral("El módulo de compresión E4 de la zona 4 debe ser mayor que 0 "
+                                "N/mm2"));
+        QVERIFY(pantalla.isVisible());
+
+        e4->setText(QStringLiteral("5"));
         pantalla.barra()->atras()->click();
         QCOMPARE(b.p.Codigo_Navegacion, kNavegacionAtras);
         QCOMPARE(b.p.K2, 0.25);
-        QCOMPARE(b.p.E4, 0.0);
+        QCOMPARE(b.p.E4, 5.0);
         QVERIFY(!pantalla.isVisible());
     }
 };

@@ -125,7 +125,7 @@ private Q_SLOTS:
             s.pregunta(0)->text(),
             QStringLiteral("Altura H del recubrimiento por encima de la generatriz superior (m)"));
         QCOMPARE(s.pregunta(2)->text(),
-                 QStringLiteral("Ángulo ß de inclinación de las paredes de la zanja (º)"));
+                 QStringLiteral("Ángulo β de inclinación de las paredes de la zanja (º)"));
         QCOMPARE(s.dibujo(0)->recurso(),
                  QStringLiteral(":/drawings/instalacion_zanja_estrecha.svg"));
         QCOMPARE(s.dibujo(1)->recurso(), QStringLiteral(":/drawings/instalacion_zanja_ancha.svg"));
@@ -148,7 +148,9 @@ private Q_SLOTS:
         QTest::newRow("0,5") << QStringLiteral("0,5") << QString();
         QTest::newRow("20 with a point") << QStringLiteral("20.0") << QString();
         QTest::newRow("20,01") << QStringLiteral("20,01") << kHAlto;
-        QTest::newRow("letters read as 0") << QStringLiteral("abc") << kHBajo;
+        QTest::newRow("letters are no number")
+            << QStringLiteral("abc")
+            << QStringLiteral("Escriba un número en la altura H del recubrimiento (m)");
     }
     void limitesDeH() {
         QFETCH(QString, h);
@@ -364,8 +366,8 @@ private Q_SLOTS:
         s.eligeTipo(1);
         s.escribe(0, QStringLiteral("1"));
         s.escribe(1, QStringLiteral("0,3"));
-        s.escribe(2, QStringLiteral("0,1")); // B and beta are not checked for this case
-        s.escribe(3, QStringLiteral("0"));
+        s.escribe(2, QStringLiteral("0,4"));
+        s.escribe(3, QStringLiteral("180")); // beta on the trench's limits here too
         s.siguiente();
         QCOMPARE(contestador.vistos().size(), std::size_t{1});
         QCOMPARE(contestador.vistos()[0].texto, kHBajo);
@@ -374,11 +376,52 @@ private Q_SLOTS:
 
         s.escribe(1, QStringLiteral("19,5"));
         s.siguiente();
+        QCOMPARE(contestador.vistos().size(), std::size_t{2});
+        QCOMPARE(contestador.vistos()[1].texto,
+                 QStringLiteral("El valor del ángulo Beta debe de estar entre 10º y 90º"));
+        QCOMPARE(s.ventana.focusWidget(), s.caja(3));
+
+        s.escribe(3, QStringLiteral("60"));
+        s.siguiente();
         QVERIFY(!s.ventana.isVisible());
         QCOMPARE(e.p.H_Total, 20.5);
         QCOMPARE(e.p.Caso_Zanja, 3.0);
-        QCOMPARE(e.p.B, 0.1);
-        QCOMPARE(e.p.Beta, 0.0);
+        QCOMPARE(e.p.B, 0.4);
+        QCOMPARE(e.p.Beta, 60.0);
+    }
+
+    // A height the screen itself wrote with grouped thousands ("2.500,0") reads back as 2 500 m,
+    // and is refused, not as 2,5 m.
+    void milesEscritosPorLaPantallaConservanSuMagnitud() {
+        Entorno e;
+        e.p.H = 2500;
+        e.p.B = 1.2;
+        e.p.Beta = 90;
+        Contestador contestador;
+        PantallaZanja s(e.contexto);
+        QCOMPARE(s.caja(0)->text(), QStringLiteral("2.500,0"));
+        s.siguiente();
+        QCOMPARE(contestador.vistos().size(), std::size_t{1});
+        QCOMPARE(contestador.vistos()[0].texto, kHAlto);
+        QCOMPARE(e.p.H, 2500.0);
+    }
+
+    // H = 100 refused, 3,2 typed, then another subtype: the box keeps 3,2.
+    void cambiarDeSubtipoConservaLoEscrito() {
+        Entorno e;
+        Contestador contestador;
+        PantallaZanja s(e.contexto);
+        s.zanja(QStringLiteral("100"), QStringLiteral("2"), QStringLiteral("90"));
+        s.siguiente();
+        QCOMPARE(contestador.vistos().size(), std::size_t{1});
+        s.escribe(0, QStringLiteral("3,2"));
+        s.eligeSubtipo(1);
+        QCOMPARE(s.caja(0)->text(), QStringLiteral("3,2"));
+        QCOMPARE(s.caja(1)->text(), QStringLiteral("2"));
+        s.siguiente();
+        QVERIFY(!s.ventana.isVisible());
+        QCOMPARE(e.p.H, 3.2);
+        QCOMPARE(e.p.Subtipo_Instalacion, std::int16_t{2});
     }
 
     void atrasNoGuardaNada() {

@@ -221,7 +221,8 @@ private Q_SLOTS:
         QVERIFY(s.ventana.isVisible());
     }
 
-    void nivelProfundoAceptadoGuardaCero() {
+    // OK neglects the deep water: no groundwater, not water at the ground surface.
+    void nivelProfundoAceptadoLoDesprecia() {
         Entorno e;
         e.p.Nivel_Freatico = kSi;
         Contestador contestador;
@@ -234,7 +235,24 @@ private Q_SLOTS:
         QCOMPARE(contestador.vistos()[0].titulo, QStringLiteral("Aviso"));
         QVERIFY(!s.ventana.isVisible());
         QCOMPARE(e.p.Hw, 0.0);
+        QCOMPARE(e.p.Nivel_Freatico, kNo);
         QCOMPARE(e.p.Codigo_Navegacion, kNavegacionSiguiente);
+    }
+
+    void letrasEnHfSeRehusan() {
+        Entorno e;
+        e.p.Nivel_Freatico = kSi;
+        e.p.Hw = 1;
+        Contestador contestador;
+        PantallaFreatico s(e.contexto);
+        s.escribe(QStringLiteral("abc"));
+        s.siguiente();
+        QCOMPARE(contestador.vistos().size(), std::size_t{1});
+        QCOMPARE(contestador.vistos()[0].texto,
+                 QStringLiteral("Escriba un número en la profundidad Hf del nivel freático (m)"));
+        QVERIFY(s.ventana.isVisible());
+        QCOMPARE(s.ventana.focusWidget(), s.hf());
+        QCOMPARE(e.p.Hw, 1.0);
     }
 
     void nivelProfundoCanceladoRehusa() {

@@ -96,8 +96,8 @@ private Q_SLOTS:
         QCOMPARE(hijo<QLabel>(pantalla, "etiquetaClase")->text(), QStringLiteral("Tráfico: Medio"));
         QCOMPARE(hijo<QLabel>(pantalla, "etiquetaPc")->text(), QStringLiteral("65"));
         QCOMPARE(b.p.Pc, 65.0);
-        // An axle spacing of 1,5 m is held as a whole number.
-        QCOMPARE(hijo<QLabel>(pantalla, "etiquetaDistanciaEjes")->text(), QStringLiteral("2"));
+        // An axle spacing of 1,5 m keeps its fraction.
+        QCOMPARE(hijo<QLabel>(pantalla, "etiquetaDistanciaEjes")->text(), QStringLiteral("1,5"));
         QCOMPARE(hijo<QLabel>(pantalla, "etiquetaNumeroEjes")->text(), QStringLiteral("3"));
         QCOMPARE(hijo<QLabel>(pantalla, "etiquetaH")->text(), QStringLiteral("1,0"));
     }
@@ -224,7 +224,12 @@ private Q_SLOTS:
         b.p.E1 = 0;
         b.p.He = 2.5;
         Proyecto copia = b.p;
-        const auto esperado = Calcula_He_sobrecarga(copia, EntradaSobrecargas{});
+        EntradaSobrecargas capas;
+        for (const Capa c : kCapas) {
+            capas.espesor[c] = "0,1";
+            capas.modulo[c] = "100";
+        }
+        const auto esperado = Calcula_He_sobrecarga(copia, capas);
         QVERIFY(!esperado);
         Sobrecargas pantalla(b.contexto);
         muestra(pantalla);

@@ -1,0 +1,57 @@
+#include "report_command.h"
+#include "support/catalogo_prueba.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include <QProcess>
+
+namespace tubrix::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSeccion =
+    fs::path(TUBRIX_TEST_DATA_DIR) / "secciones" / "pvc-sn8-zanja-trafico.json";
+
+int informe(const ReportOptions& opciones, std::string* salida = nullptr) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int estado = runReport(kSeccion, opciones, test::catalogoDelPrograma(), out, err);
+    if (salida)
+        *salida = out.str();
+    return estado;
+}
+
+TEST(CliReport, WithoutATitleThePdfIsTitledWithTheProjectsDescription) {
+    test::TempDir dir;
+    ReportOptions opciones;
+    opciones.pdf = dir / "informe.pdf";
+    opciones.autor = "Ing. Pérez";
+    ASSERT_EQ(informe(opciones), 0);
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {QString::fromStdString(opciones.pdf->string())});
+    ASSERT_TRUE(pdfinfo.waitForFinished(20000));
+    const std::string info = pdfinfo.readAllStandardOutput().toStdString();
+    EXPECT_NE(info.find("Title:           PVC-U SN 8 DN 400 en zanja estrecha bajo calzada, con "
+                        "sobrecarga uniforme\n"),
+              std::string::npos)
+        << info;
+    EXPECT_NE(info.find("Author:          Ing. Pérez\n"), std::string::npos) << info;
+}
+
+TEST(CliReport, PngPagesAreNamedOnePerLine) {
+    test::TempDir dir;
+    ReportOptions opciones;
+    opciones.imagenes = dir.path();
+    opciones.formatoImagenes = FormatoImagen::Png;
+    std::string salida;
+    ASSERT_EQ(informe(opciones, &salida), 0);
+    EXPECT_EQ(std::count(salida.begin(), salida.end(), '\n'), 6);
+    EXPECT_NE(salida.find("Imp06.png"), std::string::npos);
+    EXPECT_TRUE(fs::exists(dir / "Imp06.png"));
+}
+
+} // namespace
+} // namespace tubrix::cli
