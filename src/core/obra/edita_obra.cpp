@@ -42,10 +42,6 @@ leeCelda(const DefinicionColumna& columna, std::string_view texto, char decimal)
     return std::optional<ValorCelda>(std::move(valor));
 }
 
-std::string nombreColumna(const Obra& obra, std::size_t columna) {
-    return columna == 0 ? std::string(kColumnaTramo) : obra.columnas.at(columna - 1);
-}
-
 // Writes one cell; the column index counts the name as column 0.
 std::optional<std::string> escribe(Obra& obra, std::size_t tramo, std::size_t columna,
                                    std::string_view texto, char decimal) {

@@ -94,7 +94,7 @@ bool ModeloTramos::setData(const QModelIndex& index, const QVariant& value, int 
     }
     m_rechazo.clear();
     tramoCambiado(fila);
-    emit obraEditada();
+    Q_EMIT obraEditada();
     return true;
 }
 
@@ -132,7 +132,7 @@ void ModeloTramos::terminaCambio(std::optional<std::size_t> tramo) {
         ajustaResultados();
     }
     endResetModel();
-    emit obraEditada();
+    Q_EMIT obraEditada();
 }
 
 void ModeloTramos::tramoCambiado(std::size_t tramo) {
@@ -147,7 +147,7 @@ void ModeloTramos::tramoCambiado(std::size_t tramo) {
         return;
     m_resultados[tramo].reset();
     m_textos[tramo].clear();
-    emit dataChanged(index(static_cast<int>(tramo), 0),
+    Q_EMIT dataChanged(index(static_cast<int>(tramo), 0),
                      index(static_cast<int>(tramo), columnCount() - 1));
 }
 

@@ -53,7 +53,7 @@ public:
     // The last complaint of a refused edit (setData returned false), to show to the user.
     const std::string& ultimoRechazo() const { return m_rechazo; }
 
-signals:
+Q_SIGNALS:
     void obraEditada();
 
 private:

@@ -62,7 +62,12 @@ VentanaObra::VentanaObra(Contexto& contexto, const Proyecto& base, QWidget* pare
            std::min(720, pantalla.height() * 90 / 100));
 }
 
-VentanaObra::~VentanaObra() = default;
+VentanaObra::~VentanaObra() {
+    // The table reads the works while it is taken down; it goes before the works does.
+    m_reloj->stop();
+    m_calculo.reset();
+    m_tabla->setModel(nullptr);
+}
 
 void VentanaObra::construye() {
     auto* raiz = new QVBoxLayout(this);

@@ -38,7 +38,7 @@ TEST(EditaObra, TypedAndPastedCellsAreCheckedAndAllOrNothing) {
 
     // Three rows from a spreadsheet over the name and H: the third is a new reach.
     const Obra antes = obra;
-    const auto pegadas = Pega_Celdas(obra, 1, 0, "A\t1,2\r\nB\t1,4\r\nC\t1,6\r\n", ',');
+    const auto pegadas = Pega_Celdas(obra, 0, 0, "A\t1,2\r\nB\t1,4\r\nC\t1,6\r\n", ',');
     ASSERT_TRUE(pegadas) << pegadas.error();
     EXPECT_EQ(*pegadas, 6u);
     ASSERT_EQ(obra.tramos.size(), 3u);

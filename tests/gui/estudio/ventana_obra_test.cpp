@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -67,7 +68,7 @@ struct Ventana {
 
 class VentanaObraTest : public QObject {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void pegar_calcular_y_colorear_sin_tocar_el_registro();
     void abrir_un_tramo_en_el_asistente_y_guardarlo_en_la_obra();
     void usar_el_tubo_necesario_y_exportar();
@@ -202,7 +203,8 @@ void VentanaObraTest::guardar_y_abrir_la_obra() {
     otra.ventana.abre();
     QCOMPARE(otra.ventana.obra().tramos, v.ventana.obra().tramos);
     // A damaged file is refused and the works on screen stays.
-    std::ofstream(dir / "malo.tbo") << "{\"formato\": \"Obras TUBRIX\", \"version\": 1}";
+    std::ofstream(dir / "malo.tbo") << R"({"formato": "Obras TUBRIX", "version": 1,
+        "columnas": ["H"], "tramos": [{"Tramo": "A", "Hx": 2}]})";
     otra.ventana.dialogos().abreObra = [&](QWidget*) {
         return std::optional<std::string>(utf8(dir / "malo.tbo"));
     };
