@@ -214,8 +214,8 @@ tl::expected<std::size_t, std::string> Pega_Celdas(Obra& obra, std::size_t tramo
                 return tl::unexpected("Fila " + std::to_string(fila + 1) +
                                       ": lo pegado tiene más columnas que la tabla; añada antes "
                                       "las columnas que faltan.");
-            if (auto problema = escribe(copia, fila, c, linea.substr(desde, hasta - desde),
-                                        separadorDecimal))
+            if (auto problema =
+                    escribe(copia, fila, c, linea.substr(desde, hasta - desde), separadorDecimal))
                 return tl::unexpected("Fila " + std::to_string(fila + 1) + ", columna " +
                                       *problema + ".");
             ++escritas;
@@ -241,8 +241,7 @@ std::string Nombre_Tramo_Nuevo(const Obra& obra) {
 }
 
 Resultado<CambiosTramo> Guarda_Seccion_En_Tramo(Obra& obra, std::size_t tramo, Extremo extremo,
-                                                const Proyecto& editada,
-                                                const Catalogo& catalogo) {
+                                                const Proyecto& editada, const Catalogo& catalogo) {
     auto abierta = Seccion_Del_Tramo(obra, tramo, catalogo, extremo);
     if (!abierta)
         return falla(CodigoError::DatoNoCalculable, abierta.error().mensaje);
@@ -269,7 +268,8 @@ Resultado<CambiosTramo> Usa_Tubo_En_Tramo(Obra& obra, std::size_t tramo, const T
     Proyecto editada = *seccion;
     Usa_Tubo(editada, tubo);
     std::vector<const Campo*> campos;
-    for (const std::string_view nombre : {"Codigo_Material", "Codigo_Submaterial", "Codigo_Diametro"})
+    for (const std::string_view nombre :
+         {"Codigo_Material", "Codigo_Submaterial", "Codigo_Diametro"})
         campos.push_back(buscaCampo(nombre));
     CambiosTramo cambios;
     escribeCampos(obra, tramo, editada, campos, catalogo, cambios);

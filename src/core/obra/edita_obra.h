@@ -56,8 +56,7 @@ struct CambiosTramo {
 // groundwater as Hf when the works has that column; a profile reach keeps its levels (a changed
 // H is told, not stored).
 Resultado<CambiosTramo> Guarda_Seccion_En_Tramo(Obra& obra, std::size_t tramo, Extremo extremo,
-                                                const Proyecto& editada,
-                                                const Catalogo& catalogo);
+                                                const Proyecto& editada, const Catalogo& catalogo);
 
 // "Usar el tubo necesario": the reach takes that pipe (group, sub-class and pipe codes).
 Resultado<CambiosTramo> Usa_Tubo_En_Tramo(Obra& obra, std::size_t tramo, const TuboCandidato& tubo,

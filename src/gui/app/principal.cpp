@@ -2,8 +2,8 @@
 
 #include "app/acerca_de.h"
 #include "catalogue/localiza_catalogo.h"
-#include "estudio/ventana_obra.h"
 #include "estudio/tablas_recubrimiento.h"
+#include "estudio/ventana_obra.h"
 #include "screens/fabrica.h"
 #include "ui/ayuda.h"
 #include "ui/calculadora.h"
@@ -87,8 +87,8 @@ Principal::Principal(Contexto& contexto, QWidget* parent)
         m_botones[static_cast<std::size_t>(indice)] = b;
     }
     // The fourth action, below the three of the program: many reaches at once.
-    m_botonObra = new QPushButton(QIcon(QStringLiteral(":/icons/siguiente.svg")), QString(),
-                                  programa);
+    m_botonObra =
+        new QPushButton(QIcon(QStringLiteral(":/icons/siguiente.svg")), QString(), programa);
     m_botonObra->setObjectName(QStringLiteral("Command1_3"));
     m_botonObra->setIconSize(QSize(28, 28));
     m_botonObra->setMinimumSize(52, 44);

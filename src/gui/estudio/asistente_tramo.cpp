@@ -21,23 +21,27 @@ void ejecutaAsistenteSobre(Proyecto& seccion, const Contexto& contexto, QWidget*
         const std::unique_ptr<PantallaBase> dialogo = creaPantalla(pantalla, copia, padre);
         dialogo->exec();
     };
-    acciones.preguntaNuevaSeccion = [] { return false; };
-    acciones.pideFicheroAbrir = [](const std::string&) { return std::optional<std::string>(); };
+    acciones.preguntaNuevaSeccion = [] {
+        return false;
+    };
+    acciones.pideFicheroAbrir = [](const std::string&) {
+        return std::optional<std::string>();
+    };
     acciones.muestraError = [padre](const std::string& mensaje) {
         muestraMensaje(padre, {mensaje, Icono::Critico, false, "Aviso"});
     };
-    acciones.ponFlecha = [](int) {};
+    acciones.ponFlecha = [](int) {
+    };
     Asistente(seccion, std::move(acciones)).ejecuta(Asistente::Ruta::NuevaSeccion);
 }
 
 std::optional<std::string> pideFicheroObra(QWidget* padre, bool guardar) {
     const QString carpeta = qs(carpetaInicial());
     const QString filtro = qs(kFiltroObra) + QStringLiteral(";;Todos los archivos (*)");
-    const QString nombre =
-        guardar ? QFileDialog::getSaveFileName(padre, QStringLiteral("Guardar la obra"), carpeta,
-                                               filtro)
-                : QFileDialog::getOpenFileName(padre, QStringLiteral("Abrir una obra"), carpeta,
-                                               filtro);
+    const QString nombre = guardar ? QFileDialog::getSaveFileName(
+                                         padre, QStringLiteral("Guardar la obra"), carpeta, filtro)
+                                   : QFileDialog::getOpenFileName(
+                                         padre, QStringLiteral("Abrir una obra"), carpeta, filtro);
     if (nombre.isEmpty())
         return std::nullopt;
     std::string elegido = QDir::toNativeSeparators(nombre).toStdString();

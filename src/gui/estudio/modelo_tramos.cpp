@@ -148,7 +148,7 @@ void ModeloTramos::tramoCambiado(std::size_t tramo) {
     m_resultados[tramo].reset();
     m_textos[tramo].clear();
     Q_EMIT dataChanged(index(static_cast<int>(tramo), 0),
-                     index(static_cast<int>(tramo), columnCount() - 1));
+                       index(static_cast<int>(tramo), columnCount() - 1));
 }
 
 void ModeloTramos::ponResultados(const ResultadoObra& resultado) {

@@ -1,11 +1,11 @@
 #include "estudio/ventana_obra.h"
 
-#include "estudio/fila_botones.h"
-#include "estudio/tabla_resultados.h"
 #include "estudio/asistente_tramo.h"
 #include "estudio/calculo_en_fondo.h"
-#include "obra/edita_obra.h"
+#include "estudio/fila_botones.h"
 #include "estudio/modelo_tramos.h"
+#include "estudio/tabla_resultados.h"
+#include "obra/edita_obra.h"
 #include "obra/tabla_obra.h"
 #include "ui/mensajes.h"
 #include "ui/rejilla.h"
@@ -38,10 +38,16 @@ namespace {
 // A calculation that ends sooner shows no progress bar.
 constexpr qint64 kEsperaBarraMs = 500;
 
-QString descripcionBase(const Proyecto& base) {
-    QString texto = QStringLiteral("Sección base: %1, DN %2")
-                        .arg(qs(base.Clase_Material))
-                        .arg(static_cast<int>(base.Diametro_Normalizado));
+// The base's pipe as the catalogue names it: the record's own class and DN are filled in only
+// once the section has been calculated.
+QString descripcionBase(const Proyecto& base, const Catalogo& catalogo) {
+    const Subclase* subclase = catalogo.buscaSubclase(base.Codigo_Submaterial);
+    const TuboNormalizado* tubo = catalogo.Busca_Tubo(base.Codigo_Diametro);
+    QString texto = QStringLiteral("Sección base: ");
+    if (subclase && tubo)
+        texto += QStringLiteral("%1, DN %2").arg(qs(subclase->material)).arg(tubo->diametroN);
+    else
+        texto += QStringLiteral("sin tubo del catálogo");
     if (!base.Texto_Proyecto.empty())
         texto += QStringLiteral(" — ") + qs(base.Texto_Proyecto);
     return texto + QStringLiteral(". Cada tramo da solo los datos en que difiere de ella.");
@@ -75,7 +81,7 @@ void VentanaObra::construye() {
     raiz->setSpacing(8);
 
     auto* cabecera = new QHBoxLayout;
-    m_base = new QLabel(descripcionBase(m_obra.base), this);
+    m_base = new QLabel(descripcionBase(m_obra.base, m_contexto.catalogo), this);
     m_base->setObjectName(QStringLiteral("Base"));
     m_base->setWordWrap(true);
     cabecera->addWidget(m_base, 1);
@@ -93,7 +99,8 @@ void VentanaObra::construye() {
         botonEstudio(QStringLiteral("Añadir tramo"), QStringLiteral("AnadirTramo"), this);
     QPushButton* duplicar =
         botonEstudio(QStringLiteral("Duplicar"), QStringLiteral("DuplicarTramo"), this);
-    QPushButton* quitar = botonEstudio(QStringLiteral("Quitar"), QStringLiteral("QuitarTramo"), this);
+    QPushButton* quitar =
+        botonEstudio(QStringLiteral("Quitar"), QStringLiteral("QuitarTramo"), this);
     auto* etiquetaColumna = new QLabel(QStringLiteral("Columna:"), this);
     m_columnaNueva = new QComboBox(this);
     m_columnaNueva->setObjectName(QStringLiteral("ColumnaNueva"));
@@ -157,8 +164,8 @@ void VentanaObra::construye() {
     fila->insertWidget(4, m_informes);
     raiz->addLayout(fila);
 
-    m_edicion = {abrir,         importar, anadir,  duplicar, quitar, m_columnaNueva,
-                 anadirColumna, m_tabla,  m_usarTubo, asistente};
+    m_edicion = {abrir,          importar,      anadir,  duplicar,   quitar,
+                 m_columnaNueva, anadirColumna, m_tabla, m_usarTubo, asistente};
 
     m_reloj = new QTimer(this);
     m_reloj->setInterval(50);
@@ -205,9 +212,15 @@ void VentanaObra::construye() {
 }
 
 void VentanaObra::ponDialogosDelSistema() {
-    m_dialogos.abreObra = [](QWidget* padre) { return pideFicheroObra(padre, false); };
-    m_dialogos.guardaObra = [](QWidget* padre) { return pideFicheroObra(padre, true); };
-    m_dialogos.importaCsv = [](QWidget* padre) { return pideCsvTramos(padre); };
+    m_dialogos.abreObra = [](QWidget* padre) {
+        return pideFicheroObra(padre, false);
+    };
+    m_dialogos.guardaObra = [](QWidget* padre) {
+        return pideFicheroObra(padre, true);
+    };
+    m_dialogos.importaCsv = [](QWidget* padre) {
+        return pideCsvTramos(padre);
+    };
     m_dialogos.exportaCsv =
         dialogoExportacion(TipoExportacion::Csv, QStringLiteral("Exportar los resultados"));
     m_dialogos.exportaPdf =
@@ -224,6 +237,9 @@ void VentanaObra::ponDialogosDelSistema() {
         caja.setDefaultButton(botonSi);
         caja.exec();
         return caja.clickedButton() == botonSi;
+    };
+    m_dialogos.siNoCancelar = [this](const std::string& pregunta) {
+        return preguntaSiNoCancelar(this, {pregunta, Icono::Pregunta, false, "Aviso"});
     };
     m_dialogos.aviso = [this](const std::string& texto) {
         muestraMensaje(this, {texto, Icono::Informacion, false, "Aviso"});
@@ -247,7 +263,7 @@ void VentanaObra::cambiaObra(Obra obra, std::optional<std::size_t> tramo) {
     m_modelo->empiezaCambio();
     m_obra = std::move(obra);
     m_modelo->terminaCambio(tramo);
-    m_base->setText(descripcionBase(m_obra.base));
+    m_base->setText(descripcionBase(m_obra.base, m_contexto.catalogo));
     m_tabla->resizeColumnsToContents();
 }
 
@@ -310,10 +326,8 @@ bool VentanaObra::pega(const QString& texto) {
         return false;
     }
     Obra obra = m_obra;
-    const auto pegadas =
-        Pega_Celdas(obra, fila, columna, texto.toStdString(), m_contexto.separadores.decimal == "."
-                                                                  ? '.'
-                                                                  : ',');
+    const auto pegadas = Pega_Celdas(obra, fila, columna, texto.toStdString(),
+                                     m_contexto.separadores.decimal == "." ? '.' : ',');
     if (!pegadas) {
         m_dialogos.aviso("No se ha pegado nada. " + pegadas.error());
         return false;
@@ -357,8 +371,8 @@ void VentanaObra::calcula() {
     for (QWidget* w : m_edicion)
         w->setEnabled(false);
     m_calcular->setEnabled(false);
-    m_resumen->setText(QStringLiteral("Calculando %1…")
-                           .arg(plural(m_obra.tramos.size(), "tramo", "tramos")));
+    m_resumen->setText(
+        QStringLiteral("Calculando %1…").arg(plural(m_obra.tramos.size(), "tramo", "tramos")));
     m_reloj->start();
 }
 
@@ -428,16 +442,26 @@ void VentanaObra::actualizaEstado() {
     m_resumen->setText(texto);
 }
 
+bool VentanaObra::confirmaCambios() {
+    if (!m_modificada || m_obra.tramos.empty())
+        return true;
+    switch (m_dialogos.siNoCancelar("La obra tiene cambios sin guardar. ¿Desea guardarla?")) {
+    case Respuesta::Si:
+        return guarda();
+    case Respuesta::No:
+        return true;
+    case Respuesta::Cancelar:
+        break;
+    }
+    return false;
+}
+
 void VentanaObra::reject() {
+    if (!confirmaCambios())
+        return;
     // Closing stops a calculation (a reach takes microseconds, so this is at once).
     m_reloj->stop();
     m_calculo.reset();
-    if (m_modificada && !m_obra.tramos.empty() &&
-        m_dialogos.pregunta("La obra tiene cambios sin guardar. ¿Desea guardarla antes de "
-                            "cerrar?",
-                            "Guardar", "Cerrar sin guardar") &&
-        !guarda())
-        return;
     QDialog::reject();
 }
 

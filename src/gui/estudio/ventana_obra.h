@@ -3,6 +3,7 @@
 #include "estudio/exportacion.h"
 #include "obra/obra.h"
 #include "ui/contexto.h"
+#include "ui/mensajes.h"
 
 #include <functional>
 #include <memory>
@@ -42,7 +43,7 @@ public:
 
     // For tests: what replaces the dialogs and the wizard.
     struct Dialogos {
-        std::function<std::optional<std::string>(QWidget*)> abreObra;  // .tbo to open
+        std::function<std::optional<std::string>(QWidget*)> abreObra;   // .tbo to open
         std::function<std::optional<std::string>(QWidget*)> guardaObra; // .tbo to save into
         std::function<std::optional<std::string>(QWidget*)> importaCsv; // CSV of reaches
         PideFicheroExportacion exportaCsv;
@@ -53,6 +54,8 @@ public:
         std::function<bool(const std::string& pregunta, const std::string& si,
                            const std::string& no)>
             pregunta;
+        // "Sí" / "No" / "Cancelar" (Escape cancels).
+        std::function<Respuesta(const std::string& pregunta)> siNoCancelar;
         // A message ("Aviso").
         std::function<void(const std::string& texto)> aviso;
     };
@@ -97,6 +100,8 @@ private:
     void terminaCalculo();
     std::vector<std::size_t> filasElegidas() const;
     void ponTitulo();
+    // Before unsaved reaches would be lost: true when the caller may go on.
+    bool confirmaCambios();
 
     Contexto& m_contexto;
     Obra m_obra;

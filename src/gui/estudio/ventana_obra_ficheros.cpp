@@ -2,12 +2,12 @@
 // in the wizard, use the needed pipe).
 
 #include "estudio/calculo_en_fondo.h"
+#include "estudio/modelo_tramos.h"
+#include "estudio/ventana_obra.h"
 #include "obra/edita_obra.h"
 #include "obra/fichero_obra.h"
 #include "obra/importa_csv.h"
-#include "estudio/modelo_tramos.h"
 #include "obra/tabla_obra.h"
-#include "estudio/ventana_obra.h"
 #include "pintor_obra.h"
 #include "ui/rejilla.h"
 #include "util/paths.h"
@@ -29,6 +29,8 @@ std::string lista(const std::vector<std::string>& nombres) {
 } // namespace
 
 void VentanaObra::abre() {
+    if (calculando() || !confirmaCambios())
+        return;
     const std::optional<std::string> fichero = m_dialogos.abreObra(this);
     if (!fichero)
         return;
@@ -82,9 +84,9 @@ void VentanaObra::exportaCsv() {
         return;
     }
     gui::exporta(this, m_dialogos.exportaCsv, "obra-resultados.csv", [this] {
-        return contenido(Csv_Resultados_Obra(
-            m_modelo->resultadosCalculados(),
-            FormatoCsv::paraDecimal(m_contexto.separadores.decimal)));
+        return contenido(
+            Csv_Resultados_Obra(m_modelo->resultadosCalculados(),
+                                FormatoCsv::paraDecimal(m_contexto.separadores.decimal)));
     });
 }
 
@@ -140,8 +142,7 @@ void VentanaObra::abreTramo(int fila) {
         return;
     }
     std::string pregunta = "En el asistente han cambiado datos del tramo \"" +
-                           m_obra.tramos[indice].nombre + "\": " + lista(cambios->guardados) +
-                           ".";
+                           m_obra.tramos[indice].nombre + "\": " + lista(cambios->guardados) + ".";
     if (!cambios->avisos.empty())
         pregunta += " " + lista(cambios->avisos);
     pregunta += " ¿Guardarlos en la obra?";

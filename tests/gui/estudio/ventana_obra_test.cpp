@@ -46,11 +46,19 @@ struct Ventana {
     std::vector<std::string> avisos;
     explicit Ventana(test::Banco& banco) : ventana(banco.contexto, banco.p) {
         auto& d = ventana.dialogos();
-        d.aviso = [this](const std::string& texto) { avisos.push_back(texto); };
+        d.aviso = [this](const std::string& texto) {
+            avisos.push_back(texto);
+        };
         d.pregunta = [](const std::string&, const std::string&, const std::string&) {
             return true;
         };
+        d.siNoCancelar = [this](const std::string& texto) {
+            preguntas.push_back(texto);
+            return respuesta;
+        };
     }
+    std::vector<std::string> preguntas;
+    gui::Respuesta respuesta = gui::Respuesta::No;
     QString celda(int fila, int columna) const {
         return ventana.modelo()->index(fila, columna).data().toString();
     }
@@ -85,7 +93,8 @@ void VentanaObraTest::pegar_calcular_y_colorear_sin_tocar_el_registro() {
     v.ventana.anadeColumna("DN");
     // Ctrl+V in the table pastes a spreadsheet block at the current cell.
     v.ventana.tabla()->setCurrentIndex(v.ventana.modelo()->index(0, 0));
-    QApplication::clipboard()->setText(QStringLiteral("P1-P2\t1,5\t\nP2-P3\t0,3\t\nP3-P4\t2\t380\n"));
+    QApplication::clipboard()->setText(
+        QStringLiteral("P1-P2\t1,5\t\nP2-P3\t0,3\t\nP3-P4\t2\t380\n"));
     v.ventana.show();
     v.ventana.tabla()->setFocus();
     QTest::keyClick(v.ventana.tabla(), Qt::Key_V, Qt::ControlModifier);
@@ -99,8 +108,11 @@ void VentanaObraTest::pegar_calcular_y_colorear_sin_tocar_el_registro() {
     QCOMPARE(v.celda(2, veredicto), QStringLiteral("Rechazado"));
     const QModelIndex valido = v.ventana.modelo()->index(0, veredicto);
     QCOMPARE(valido.data(Qt::BackgroundRole).value<QColor>(), QColor(0xdf, 0xf0, 0xd8));
-    QVERIFY(v.ventana.modelo()->index(1, veredicto).data(Qt::ToolTipRole).toString().contains(
-        QStringLiteral("superior a 0,5")));
+    QVERIFY(v.ventana.modelo()
+                ->index(1, veredicto)
+                .data(Qt::ToolTipRole)
+                .toString()
+                .contains(QStringLiteral("superior a 0,5")));
     QVERIFY(v.ventana.resumen()->text().contains(QStringLiteral("1 válido")));
     // Editing a reach clears its results only.
     QVERIFY(v.ventana.modelo()->setData(v.ventana.modelo()->index(1, 1), QStringLiteral("1,2")));
@@ -163,8 +175,7 @@ void VentanaObraTest::usar_el_tubo_necesario_y_exportar() {
     v.ventana.usaTuboNecesario();
     QCOMPARE(v.ventana.obra().tramos[0].numero("Codigo_Submaterial"), std::optional<double>(602));
     v.calculaYEspera();
-    QCOMPARE(v.celda(0, v.columnaResultado(ColumnaObra::Veredicto)),
-             QStringLiteral("Tubo válido"));
+    QCOMPARE(v.celda(0, v.columnaResultado(ColumnaObra::Veredicto)), QStringLiteral("Tubo válido"));
 
     test::TempDir dir;
     v.ventana.dialogos().exportaCsv = [&](QWidget*, const std::string&) {
@@ -193,7 +204,16 @@ void VentanaObraTest::guardar_y_abrir_la_obra() {
     v.ventana.dialogos().guardaObra = [&](QWidget*) {
         return std::optional<std::string>(utf8(dir / "obra.tbo"));
     };
-    QVERIFY(v.ventana.guarda());
+    // Closing with unsaved reaches asks; "Cancelar" keeps the window, "Sí" saves first.
+    v.respuesta = gui::Respuesta::Cancelar;
+    v.ventana.show();
+    v.ventana.close();
+    QVERIFY(v.ventana.isVisible());
+    QVERIFY(!fs::exists(dir / "obra.tbo"));
+    v.respuesta = gui::Respuesta::Si;
+    v.ventana.close();
+    QVERIFY(!v.ventana.isVisible());
+    QCOMPARE(v.preguntas.size(), std::size_t{2});
     QVERIFY(!v.ventana.windowTitle().endsWith(QStringLiteral("*")));
 
     Ventana otra(banco);
@@ -219,7 +239,9 @@ void VentanaObraTest::la_barra_aparece_solo_en_un_calculo_largo_y_la_ventana_res
     v.ventana.anadeColumna("H");
     QString bloque;
     for (int i = 0; i < 3000; ++i)
-        bloque += QStringLiteral("T%1\t%2\n").arg(i).arg(QString::number(1 + (i % 40) * 0.1, 'f', 1).replace('.', ','));
+        bloque += QStringLiteral("T%1\t%2\n")
+                      .arg(i)
+                      .arg(QString::number(1 + (i % 40) * 0.1, 'f', 1).replace('.', ','));
     QVERIFY(v.ventana.pega(bloque));
     v.ventana.show();
     v.ventana.calcula();
