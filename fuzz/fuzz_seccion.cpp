@@ -183,34 +183,8 @@ std::optional<Proyecto> registro(Bytes& b) {
 }
 
 void exigeFinitos(const Proyecto& p) {
-    for (const Campo& campo : todosLosCampos()) {
-        std::visit(
-            [&](auto miembro) {
-                const auto& v = p.*miembro;
-                using T = std::decay_t<decltype(v)>;
-                const auto mira = [&](double x) {
-                    if (!std::isfinite(x))
-                        falla("non-finite field after a completed pass:",
-                              std::string(campo.nombre));
-                };
-                if constexpr (std::is_same_v<T, double>)
-                    mira(v);
-                else if constexpr (std::is_same_v<T, std::optional<double>>) {
-                    if (v)
-                        mira(*v);
-                } else if constexpr (std::is_same_v<T, TablaEsfuerzos>) {
-                    for (const auto& fila : v.valores)
-                        for (const double x : fila)
-                            mira(x);
-                } else if constexpr (std::is_same_v<T, PorCapa<double>> ||
-                                     std::is_same_v<T, PorPunto<double>> ||
-                                     std::is_same_v<T, PorFila<double>>) {
-                    for (const double x : v)
-                        mira(x);
-                }
-            },
-            campo.miembro);
-    }
+    if (const Campo* campo = primerCampoNoFinito(p))
+        falla("non-finite field after a completed pass:", std::string(campo->nombre));
 }
 
 void exigeMensaje(const std::optional<Parada>& parada) {

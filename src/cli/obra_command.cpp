@@ -9,6 +9,7 @@
 #include "obra/tabla_obra.h"
 #include "pintor_obra.h"
 #include "project_input.h"
+#include "salida_pdf.h"
 #include "summary.h"
 #include "util/paths.h"
 
@@ -169,8 +170,7 @@ CLI::App* addObraCommand(CLI::App& app, ObraOptions& o) {
     obra->add_flag("--informes", o.informes,
                    "Tras el resumen, el informe completo de cada tramo calculado")
         ->needs(pdf);
-    obra->add_option("--title", o.titulo, "Título del proyecto (cabecera del PDF)");
-    obra->add_option("--author", o.autor, "Autor del proyecto (cabecera del PDF)");
+    addCabeceraPdf(*obra, o.titulo, o.autor);
     return obra;
 }
 
@@ -201,16 +201,14 @@ int runObra(const ObraOptions& o, const Catalogo& catalogo, std::ostream& out, s
         imprimeTabla(resultado, sep, out);
         break;
     }
-    if (o.pdf) {
+    const auto escribe = [&](const CabeceraInforme& cabecera) {
         OpcionesPdfObra pdf;
-        pdf.cabecera.titulo = QString::fromStdString(o.titulo);
-        pdf.cabecera.autor = QString::fromStdString(o.autor);
+        pdf.cabecera = cabecera;
         pdf.informes = o.informes;
-        if (auto escrito = escribePdfObra(*obra, resultado, catalogo, pdf, *o.pdf); !escrito) {
-            err << escrito.error().mensaje << '\n';
-            return kExitInput;
-        }
-    }
+        return escribePdfObra(*obra, resultado, catalogo, pdf, *o.pdf);
+    };
+    if (o.pdf && !escribePdfDeLaOrden(o.titulo, o.autor, escribe, err))
+        return kExitInput;
     for (const ResultadoTramo& t : resultado.tramos)
         for (const CalculoExtremo& c : t.calculos)
             if (c.rechazo) {

@@ -5,6 +5,7 @@
 #include "format/formato.h"
 #include "pintor_tablas.h"
 #include "project_input.h"
+#include "salida_pdf.h"
 #include "summary.h"
 #include "tablas/tabla_recubrimiento.h"
 #include "tablas/textos_tabla.h"
@@ -171,8 +172,7 @@ CLI::App* addTablasCommand(CLI::App& app, TablasOptions& o) {
     csv->excludes(json);
     auto* pdf = tablas->add_option("--pdf", o.pdf, "Las tablas en PDF (A4 apaisado)");
     pdf->excludes(json)->excludes(csv);
-    tablas->add_option("--title", o.titulo, "Título del proyecto (cabecera del PDF)");
-    tablas->add_option("--author", o.autor, "Autor del proyecto (cabecera del PDF)");
+    addCabeceraPdf(*tablas, o.titulo, o.autor);
     tablas->add_option("--threads", o.hilos, "Hilos de cálculo (por omisión, todos los núcleos)")
         ->check(enteroEntre(1, 256));
     return tablas;
@@ -205,13 +205,13 @@ int runTablas(const TablasOptions& o, const Catalogo& catalogo, std::ostream& ou
     }
     const Separadores sep = Separadores::espanol();
     if (o.pdf) {
-        OpcionesPdfTabla pdf;
-        pdf.cabecera.titulo = QString::fromStdString(o.titulo);
-        pdf.cabecera.autor = QString::fromStdString(o.autor);
-        if (auto escrito = escribePdfTabla(*base, catalogo, *tabla, pdf, *o.pdf); !escrito) {
-            err << escrito.error().mensaje << '\n';
+        const auto escribe = [&](const CabeceraInforme& cabecera) {
+            OpcionesPdfTabla pdf;
+            pdf.cabecera = cabecera;
+            return escribePdfTabla(*base, catalogo, *tabla, pdf, *o.pdf);
+        };
+        if (!escribePdfDeLaOrden(o.titulo, o.autor, escribe, err))
             return kExitInput;
-        }
     } else {
         switch (o.salida) {
         case SalidaTablas::Csv:

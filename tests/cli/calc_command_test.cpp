@@ -1,6 +1,6 @@
 #include "calc_command.h"
+#include "ejecuta_cli.h"
 #include "model/fichero_proyecto.h"
-#include "support/catalogo_prueba.h"
 #include "support/temp_dir.h"
 
 #include <fstream>
@@ -13,9 +13,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path seccion(const char* nombre) {
-    return fs::path(TUBRIX_TEST_DATA_DIR) / "secciones" / nombre;
-}
+using Salida = test::SalidaCli;
+using test::seccion;
 
 std::string lee(const fs::path& f) {
     std::ifstream in(f, std::ios::binary);
@@ -24,17 +23,8 @@ std::string lee(const fs::path& f) {
     return s.str();
 }
 
-struct Salida {
-    int estado;
-    std::string out;
-    std::string err;
-};
-
 Salida calcula(const fs::path& fichero, bool json = false) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int estado = runCalc(fichero, json, test::catalogoDelPrograma(), out, err);
-    return {estado, out.str(), err.str()};
+    return test::ejecutaCli(runCalc, fichero, json);
 }
 
 TEST(CliCalc, SummaryOfAValidSectionIsTheRecordedText) {

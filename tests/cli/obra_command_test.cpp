@@ -1,4 +1,5 @@
 #include "calc_command.h"
+#include "ejecuta_cli.h"
 #include "model/proyecto_json.h"
 #include "obra/fichero_obra.h"
 #include "obra_command.h"
@@ -10,7 +11,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <random>
-#include <sstream>
 
 namespace tubrix::cli {
 namespace {
@@ -18,28 +18,15 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-fs::path seccion(const char* nombre) {
-    return fs::path(TUBRIX_TEST_DATA_DIR) / "secciones" / nombre;
-}
-
-struct Salida {
-    int estado;
-    std::string out;
-    std::string err;
-};
+using Salida = test::SalidaCli;
+using test::seccion;
 
 Salida obra(const ObraOptions& o) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int estado = runObra(o, test::catalogoDelPrograma(), out, err);
-    return {estado, out.str(), err.str()};
+    return test::ejecutaCli(runObra, o);
 }
 
 Salida calcJson(const fs::path& fichero) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int estado = runCalc(fichero, true, test::catalogoDelPrograma(), out, err);
-    return {estado, out.str(), err.str()};
+    return test::ejecutaCli(runCalc, fichero, true);
 }
 
 // A random sample of reaches, each checked against `tubrix-cli calc` of a project file holding

@@ -1,9 +1,8 @@
+#include "ejecuta_cli.h"
 #include "report_command.h"
-#include "support/catalogo_prueba.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 #include <QProcess>
 
@@ -16,12 +15,10 @@ const fs::path kSeccion =
     fs::path(TUBRIX_TEST_DATA_DIR) / "secciones" / "pvc-sn8-zanja-trafico.json";
 
 int informe(const ReportOptions& opciones, std::string* salida = nullptr) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int estado = runReport(kSeccion, opciones, test::catalogoDelPrograma(), out, err);
+    const test::SalidaCli s = test::ejecutaCli(runReport, kSeccion, opciones);
     if (salida)
-        *salida = out.str();
-    return estado;
+        *salida = s.out;
+    return s.estado;
 }
 
 TEST(CliReport, WithoutATitleThePdfIsTitledWithTheProjectsDescription) {

@@ -1,47 +1,32 @@
 #include "calc_command.h"
+#include "ejecuta_cli.h"
 #include "study_command.h"
-#include "support/catalogo_prueba.h"
 #include "support/temp_dir.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <regex>
-#include <sstream>
 
 namespace tubrix::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-fs::path seccion(const char* nombre) {
-    return fs::path(TUBRIX_TEST_DATA_DIR) / "secciones" / nombre;
-}
-
-struct Salida {
-    int estado;
-    std::string out;
-    std::string err;
-};
+using Salida = test::SalidaCli;
+using test::seccion;
 
 Salida selecciona(const fs::path& f, Formato formato, FiltroSeleccion filtro = {}) {
-    std::ostringstream out, err;
-    const int e = runSelect(f, filtro, formato, test::catalogoDelPrograma(), out, err);
-    return {e, out.str(), err.str()};
+    return test::ejecutaCli(runSelect, f, filtro, formato);
 }
 
 Salida barre(const fs::path& f, Parametro p, double desde, double hasta, int pasos,
              Formato formato = Formato::Tabla) {
-    std::ostringstream out, err;
-    const int e =
-        runSweep(f, p, desde, hasta, pasos, formato, test::catalogoDelPrograma(), out, err);
-    return {e, out.str(), err.str()};
+    return test::ejecutaCli(runSweep, f, p, desde, hasta, pasos, formato);
 }
 
 Salida limites(const fs::path& f) {
-    std::ostringstream out, err;
-    const int e = runLimits(f, test::catalogoDelPrograma(), out, err);
-    return {e, out.str(), err.str()};
+    return test::ejecutaCli(runLimits, f);
 }
 
 bool sinNoNumeros(const std::string& texto) {

@@ -1,9 +1,9 @@
 #include "calc_command.h"
+#include "ejecuta_cli.h"
 #include "format/formato.h"
 #include "model/campos.h"
 #include "model/proyecto_json.h"
 #include "study_command.h"
-#include "support/catalogo_prueba.h"
 #include "support/secciones.h"
 #include "support/temp_dir.h"
 #include "tablas/tabla_recubrimiento.h"
@@ -12,7 +12,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 namespace tubrix::cli {
 namespace {
@@ -20,28 +19,15 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-fs::path seccion(const char* nombre) {
-    return fs::path(TUBRIX_TEST_DATA_DIR) / "secciones" / nombre;
-}
-
-struct Salida {
-    int estado;
-    std::string out;
-    std::string err;
-};
+using Salida = test::SalidaCli;
+using test::seccion;
 
 Salida tablas(const TablasOptions& o) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int estado = runTablas(o, test::catalogoDelPrograma(), out, err);
-    return {estado, out.str(), err.str()};
+    return test::ejecutaCli(runTablas, o);
 }
 
 Salida limits(const fs::path& fichero) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int estado = runLimits(fichero, test::catalogoDelPrograma(), out, err);
-    return {estado, out.str(), err.str()};
+    return test::ejecutaCli(runLimits, fichero);
 }
 
 std::string metros(double valor) {

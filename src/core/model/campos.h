@@ -32,4 +32,8 @@ std::span<const Campo> todosLosCampos();
 // The field of that exact name, if any.
 const Campo* buscaCampo(std::string_view nombre);
 
+// The first field, in the order of todosLosCampos(), holding a number that is not finite (NaN or
+// infinity) anywhere in it, or nullptr when every number of the record is finite.
+const Campo* primerCampoNoFinito(const Proyecto& p);
+
 } // namespace tubrix

@@ -2,6 +2,7 @@
 #include "model/proyecto.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <regex>
 #include <set>
 
@@ -83,6 +84,18 @@ TEST(Campos, RegistryNamesAreUniqueAndFindable) {
     EXPECT_EQ(camposPersistidos().back().nombre, "P0");
     ASSERT_NE(buscaCampo("Qh_Estrella"), nullptr);
     EXPECT_EQ(buscaCampo("Qh_Estrellaa"), nullptr);
+}
+
+// The walk reaches inside optionals and esfuerzo tables and names the first field in registry
+// order.
+TEST(Campos, FirstNonFiniteFieldIsNamed) {
+    Proyecto p;
+    EXPECT_EQ(primerCampoNoFinito(p), nullptr);
+    p.Axiales(Punto::Base, CasoCarga::PesoAgua) = std::numeric_limits<double>::quiet_NaN();
+    ASSERT_NE(primerCampoNoFinito(p), nullptr);
+    EXPECT_EQ(primerCampoNoFinito(p)->nombre, "Axiales");
+    p.Id_Calculadora = -std::numeric_limits<double>::infinity();
+    EXPECT_EQ(primerCampoNoFinito(p)->nombre, "Id_Calculadora");
 }
 
 } // namespace
