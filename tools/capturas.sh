@@ -21,4 +21,5 @@ done
 ejemplo=prfv-largo-plazo-zanja-terraplenada-freatico
 captura pantalla-1024x600.json 1 "$out/1024x600/$ejemplo" "examples/$ejemplo.tbx"
 captura pantalla-1920x1080.json 2 "$out/escala-2x/$ejemplo" "examples/$ejemplo.tbx"
+captura pantalla-1920x1080.json 1 "$out/obra" examples/colector-pvc-sn2.tbo
 echo "Capturas en $out/"

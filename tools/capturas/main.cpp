@@ -1,6 +1,6 @@
 // Saves a PNG of the main window and of every wizard screen, loaded from a project, so the
 // screens and the study windows can be looked at without a display: tubrix-capturas OUT_DIR
-// [PROJECT.tbx|.json]
+// [PROJECT.tbx|.json | WORKS.tbo]
 #include "app/acerca_de.h"
 #include "app/principal.h"
 #include "catalogue/catalogo_sqlite.h"
@@ -9,6 +9,7 @@
 #include "estudio/estudio_parametrico.h"
 #include "estudio/seleccion_tubos.h"
 #include "estudio/tablas_recubrimiento.h"
+#include "estudio/ventana_obra.h"
 #include "model/fichero_proyecto.h"
 #include "screens/fabrica.h"
 #include "ui/calculadora.h"
@@ -61,6 +62,30 @@ int main(int argc, char** argv) {
     tubrix::Proyecto proyecto;
     tubrix::Arranca_Programa(proyecto);
     tubrix::Inicializa_Proyecto(proyecto);
+    const bool esObra =
+        argc > 2 && QString::fromLocal8Bit(argv[2]).endsWith(QStringLiteral(".tbo"));
+    if (esObra) {
+        // The works window with the works calculated, on its most loaded reach.
+        tubrix::gui::Calculadora calculadora(proyecto);
+        tubrix::gui::Contexto contexto{proyecto, *catalogo, calculadora,
+                                       tubrix::Separadores::espanol()};
+        tubrix::gui::VentanaObra obra(contexto, proyecto);
+        const std::string fichero = argv[2];
+        obra.dialogos().abreObra = [&](QWidget*) {
+            return std::optional<std::string>(fichero);
+        };
+        obra.dialogos().aviso = [](const std::string& texto) {
+            std::cerr << texto << '\n';
+        };
+        obra.abre();
+        obra.resize(1400, 620);
+        obra.show();
+        obra.calcula();
+        while (obra.calculando())
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        guarda(obra, carpeta, QStringLiteral("Obra"), false);
+        return 0;
+    }
     if (argc > 2) {
         if (auto abierto = tubrix::Abre_Proyecto(proyecto, tubrix::pathFromUtf8(argv[2]));
             !abierto) {

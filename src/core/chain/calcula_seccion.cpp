@@ -154,13 +154,12 @@ std::optional<Parada> pasa(Proyecto& p, const Catalogo& catalogo, int desde, int
         // The conditions are read when the step starts: the pipe screen sets the flags.
         const PantallasDelPaso pantallas = Pantallas_Del_Paso(paso, p);
         const bool salta = saltaPrimera && paso == desde;
-        for (const auto& pantalla :
-             {salta ? std::nullopt : pantallas.primera, pantallas.largoPlazo}) {
-            if (!pantalla)
-                continue;
-            if (auto mensaje = Ejecuta_Pantalla(*pantalla, p, catalogo))
-                return Parada{paso, *pantalla, std::move(*mensaje)};
-        }
+        if (pantallas.primera && !salta)
+            if (auto mensaje = Ejecuta_Pantalla(*pantallas.primera, p, catalogo))
+                return Parada{paso, *pantallas.primera, std::move(*mensaje)};
+        if (pantallas.largoPlazo)
+            if (auto mensaje = Ejecuta_Pantalla(*pantallas.largoPlazo, p, catalogo))
+                return Parada{paso, *pantallas.largoPlazo, std::move(*mensaje)};
     }
     return std::nullopt;
 }

@@ -37,29 +37,57 @@ Decimales analiza(std::string_view patron) {
 
 constexpr std::array<double, 7> kPotencias = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
 
+struct Recuerdo {
+    const char* texto = nullptr;
+    std::size_t largo = 0;
+    Decimales decimales;
+};
+
 // The patterns are a handful of literals used over and over: their analysis is remembered by
 // address, one slot per address bits (a different text at a remembered address, or another
 // pattern in the same slot, is analysed afresh).
-const Decimales& analizaConMemoria(std::string_view patron) {
-    struct Recuerdo {
-        const char* texto = nullptr;
-        std::size_t largo = 0;
-        Decimales decimales;
-    };
+Recuerdo& ranuraDe(std::string_view patron) {
     thread_local std::array<Recuerdo, 256> memoria{};
     // Literals lie a few bytes apart: a multiplicative hash spreads them over the slots.
     const auto direccion = reinterpret_cast<std::uintptr_t>(patron.data());
-    Recuerdo& r = memoria[((direccion * 0x9E3779B97F4A7C15ull) >> 56) % memoria.size()];
-    if (r.texto != patron.data() || r.largo != patron.size())
-        r = {patron.data(), patron.size(), analiza(patron)};
-    return r.decimales;
+    return memoria[((direccion * 0x9E3779B97F4A7C15ull) >> 56) % memoria.size()];
+}
+
+bool recordado(const Recuerdo& r, std::string_view patron) {
+    return r.texto == patron.data() && r.largo == patron.size();
+}
+
+// The text the box shows, read back: for values the fast path below cannot decide. Kept out of
+// line so that the fast path, taken by nearly every box, sets up no string.
+#if defined(__GNUC__)
+__attribute__((noinline))
+#endif
+double
+leeLoMostrado(double valor, std::string_view patron, const Separadores& separadores, bool agrupa) {
+    std::string texto = formatea(valor, patron, separadores);
+    return Lee_Numero(agrupa ? sinAgrupar(std::move(texto), separadores) : texto);
+}
+
+// A pattern not remembered yet: analysed once, then the box is read as any other. Out of line,
+// like the exact reading, so that the common path calls nothing and stays light.
+#if defined(__GNUC__)
+__attribute__((noinline))
+#endif
+double
+analizaYLee(double valor, std::string_view patron, const Separadores& separadores) {
+    ranuraDe(patron) = {patron.data(), patron.size(), analiza(patron)};
+    return idaYVuelta(valor, patron, separadores);
 }
 
 } // namespace
 
 double idaYVuelta(double valor, std::string_view patron, const Separadores& separadores) {
-    const Decimales d = analizaConMemoria(patron);
-    const bool separadoresSimples = separadores.decimal == "," || separadores.decimal == ".";
+    const Recuerdo& recuerdo = ranuraDe(patron);
+    if (!recordado(recuerdo, patron))
+        return analizaYLee(valor, patron, separadores);
+    const Decimales& d = recuerdo.decimales;
+    const std::string& decimal = separadores.decimal;
+    const bool separadoresSimples = decimal.size() == 1 && (decimal[0] == ',' || decimal[0] == '.');
     if (!d.literal && separadoresSimples && d.maximos < static_cast<int>(kPotencias.size()) &&
         std::isfinite(valor)) {
         const double escala = kPotencias[static_cast<std::size_t>(d.maximos)];
@@ -77,8 +105,7 @@ double idaYVuelta(double valor, std::string_view patron, const Separadores& sepa
             return (valor < 0 && n != 0) ? -resultado : resultado;
         }
     }
-    std::string texto = formatea(valor, patron, separadores);
-    return Lee_Numero(d.agrupa ? sinAgrupar(std::move(texto), separadores) : texto);
+    return leeLoMostrado(valor, patron, separadores, d.agrupa);
 }
 
 std::string sinAgrupar(std::string texto, const Separadores& separadores) {

@@ -33,6 +33,12 @@ std::string alPrincipio(std::string_view nombre) {
     return texto;
 }
 
+// Written so that NaN fails both comparisons.
+bool admisible(const Magnitud& m, double valor) {
+    const bool sobreMinimo = m.minimoAdmitido ? valor >= m.minimo : valor > m.minimo;
+    return sobreMinimo && valor <= m.maximo;
+}
+
 } // namespace
 
 std::string Texto_Escriba_Numero(const Magnitud& magnitud) {
@@ -46,9 +52,7 @@ std::string Texto_Escriba_Numero(const Magnitud& magnitud) {
 }
 
 std::optional<std::string> Comprueba_Magnitud(const Magnitud& m, double valor) {
-    const bool sobreMinimo = m.minimoAdmitido ? valor >= m.minimo : valor > m.minimo;
-    // Written so that NaN fails both comparisons.
-    if (sobreMinimo && valor <= m.maximo)
+    if (admisible(m, valor))
         return std::nullopt;
     const std::string minimo = conUnidad(m.minimo, m.unidad);
     std::string texto = alPrincipio(m.nombre) + " debe ";
@@ -72,9 +76,9 @@ tl::expected<double, std::string> Lee_Magnitud(const CajaTexto& caja, const Magn
     if (!numero && habilitada)
         return tl::unexpected(Texto_Escriba_Numero(magnitud));
     const double valor = numero.value_or(0.0);
-    if (auto fuera = Comprueba_Magnitud(magnitud, valor))
-        return tl::unexpected(std::move(*fuera));
-    return valor;
+    if (admisible(magnitud, valor))
+        return valor;
+    return tl::unexpected(std::move(*Comprueba_Magnitud(magnitud, valor)));
 }
 
 } // namespace tubrix

@@ -253,7 +253,11 @@ void Escribe_Datos(Proyecto& p, VistaSobrecargas& vista, std::int16_t tipoVehicu
             p.Distancia_Ejes, std::floor(p.Distancia_Ejes) == p.Distancia_Ejes ? "#0" : "#0.0",
             vista.separadores);
         vista.textoNumeroEjes = formateaEtiqueta(p.Numero_Ejes, "#0", vista.separadores);
-        vista.notaImpacto = Nota_Coeficiente_Impacto(tipoVehiculo, vista.separadores);
+        // A label like the others: an unshown screen (the forward pass) writes none.
+        if (vista.separadores.etiquetas)
+            vista.notaImpacto = Nota_Coeficiente_Impacto(tipoVehiculo, vista.separadores);
+        else
+            vista.notaImpacto.clear();
     } else {
         vista.notaImpacto.clear();
         vista.textoPc.clear();

@@ -75,8 +75,9 @@ std::string textoTuboNecesario(const ResultadoTramo& tramo) {
 TablaObra Tabla_Obra(const std::vector<ResultadoTramo>& tramos, const Separadores& sep) {
     TablaObra tabla;
     tabla.cabecera = {"Tramo", "H (m)", "Veredicto", "Fila determinante", "Utilización"};
+    // The six checks give their safety factor (γ), not the stress or the load.
     for (std::size_t f = 0; f < 6; ++f)
-        tabla.cabecera.emplace_back(nombreFila(kFilasVerificacion[f]));
+        tabla.cabecera.push_back("γ " + std::string(nombreFila(kFilasVerificacion[f])));
     tabla.cabecera.insert(tabla.cabecera.end(),
                           {"Def. CP (%)", "Def. LP (%)", "Tubo necesario", "Observaciones"});
     for (const ResultadoTramo& t : tramos) {

@@ -3,6 +3,7 @@
 #include "app/acerca_de.h"
 #include "catalogue/localiza_catalogo.h"
 #include "estudio/tablas_recubrimiento.h"
+#include "estudio/ventana_obra.h"
 #include "screens/fabrica.h"
 #include "ui/ayuda.h"
 #include "ui/calculadora.h"
@@ -85,6 +86,17 @@ Principal::Principal(Contexto& contexto, QWidget* parent)
         programaLayout->addWidget(etiqueta, fila + 1, 2);
         m_botones[static_cast<std::size_t>(indice)] = b;
     }
+    // The fourth action, below the three of the program: many reaches at once.
+    m_botonObra =
+        new QPushButton(QIcon(QStringLiteral(":/icons/siguiente.svg")), QString(), programa);
+    m_botonObra->setObjectName(QStringLiteral("Command1_3"));
+    m_botonObra->setIconSize(QSize(28, 28));
+    m_botonObra->setMinimumSize(52, 44);
+    m_botonObra->setToolTip(QStringLiteral("Calcular una obra (varios tramos)"));
+    auto* etiquetaObra = new QLabel(QStringLiteral("Calcular una obra (varios tramos)"), programa);
+    etiquetaObra->setBuddy(m_botonObra);
+    programaLayout->addWidget(m_botonObra, 4, 1);
+    programaLayout->addWidget(etiquetaObra, 4, 2);
     programaLayout->setColumnStretch(2, 1);
     raiz->addWidget(programa);
 
@@ -132,6 +144,7 @@ Principal::Principal(Contexto& contexto, QWidget* parent)
     connect(m_botones[0], &QPushButton::clicked, this, [this] { calculaSeccion(); });
     connect(m_botones[1], &QPushButton::clicked, this, [this] { abandonaAplicacion(); });
     connect(m_botones[2], &QPushButton::clicked, this, [this] { recuperaCalculo(); });
+    connect(m_botonObra, &QPushButton::clicked, this, [this] { calculaObra(); });
     actualizaTitulo();
 }
 
@@ -218,6 +231,11 @@ void Principal::calculaSeccion() {
 
 void Principal::recuperaCalculo(std::optional<std::string> fichero) {
     ejecutaAsistente(Asistente::Ruta::AbrirProyecto, std::move(fichero));
+}
+
+void Principal::calculaObra() {
+    VentanaObra obra(m_contexto, m_contexto.proyecto, this);
+    obra.exec();
 }
 
 bool Principal::confirmaSalida() {

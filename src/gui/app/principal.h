@@ -26,6 +26,9 @@ public:
     void recuperaCalculo(std::optional<std::string> fichero = std::nullopt);
     // Button 1: the quit sequence.
     void abandonaAplicacion();
+    // The fourth action: a works of many reaches on the section of the record.
+    void calculaObra();
+    QPushButton* botonObra() const { return m_botonObra; }
 
     // "Tablas de recubrimiento", from the Herramientas menu, on the section of the record.
     void abreTablas();
@@ -56,6 +59,7 @@ private:
 
     Contexto& m_contexto;
     std::array<QPushButton*, 3> m_botones{};
+    QPushButton* m_botonObra = nullptr;
     std::array<QLabel*, 9> m_flechas{};
     int m_lineaFlecha = 0;
     std::optional<Asistente::Acciones> m_acciones;

@@ -3,6 +3,7 @@
 #include "estudio/estudio_parametrico.h"
 #include "estudio/seleccion_tubos.h"
 #include "estudio/tablas_recubrimiento.h"
+#include "estudio/ventana_obra.h"
 #include "model/fichero_proyecto.h"
 #include "report/informe.h"
 #include "ui/barra_botones.h"
@@ -238,21 +239,27 @@ void Verificacion_1::construye() {
     m_estudio->setObjectName(QStringLiteral("EstudioParametrico"));
     m_estudio->setToolTip(
         QStringLiteral("Ver cómo cambia la verificación al variar un dato de la sección"));
+    m_obra = new QPushButton(QStringLiteral("Obra con esta sección"), this);
+    m_obra->setObjectName(QStringLiteral("ObraConEstaSeccion"));
+    m_obra->setToolTip(
+        QStringLiteral("Calcular de una vez los tramos de una obra que parten de esta sección"));
     m_tablas = new QPushButton(QStringLiteral("Tablas de recubrimiento"), this);
     m_tablas->setObjectName(QStringLiteral("TablasRecubrimiento"));
     m_tablas->setToolTip(QStringLiteral(
         "Profundidades mínima y máxima de cada tubo de una serie, con esta sección como base"));
-    for (QPushButton* boton : {m_buscarTubos, m_estudio, m_tablas})
+    for (QPushButton* boton : {m_buscarTubos, m_estudio, m_tablas, m_obra})
         boton->setAutoDefault(false); // Enter on the screen must not open them
     estudio->addStretch(1);
     estudio->addWidget(m_buscarTubos);
     estudio->addWidget(m_estudio);
+    estudio->addWidget(m_obra);
     estudio->addWidget(m_tablas);
     estudio->addStretch(1);
     contenido()->addLayout(estudio);
     contenido()->addStretch(1);
     connect(m_buscarTubos, &QPushButton::clicked, this, [this] { buscaTubos(); });
     connect(m_estudio, &QPushButton::clicked, this, [this] { abreEstudio(); });
+    connect(m_obra, &QPushButton::clicked, this, [this] { abreObra(); });
     connect(m_tablas, &QPushButton::clicked, this, [this] {
         TablasRecubrimiento tablas(contexto(), this);
         tablas.exec();
@@ -306,6 +313,11 @@ void Verificacion_1::buscaTubos() {
 void Verificacion_1::abreEstudio() {
     EstudioParametrico estudio(contexto(), this);
     estudio.exec();
+}
+
+void Verificacion_1::abreObra() {
+    VentanaObra obra(contexto(), proyecto(), this);
+    obra.exec();
 }
 
 void Verificacion_1::siguiente() {

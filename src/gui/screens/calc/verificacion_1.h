@@ -35,6 +35,7 @@ public:
     QPushButton* guardar() const { return m_guardar; }
     QPushButton* buscarTubos() const { return m_buscarTubos; }
     QPushButton* estudioParametrico() const { return m_estudio; }
+    QPushButton* obraConEstaSeccion() const { return m_obra; }
     QPushButton* tablasRecubrimiento() const { return m_tablas; }
 
 protected:
@@ -48,6 +49,7 @@ private:
     void guarda();
     void buscaTubos();
     void abreEstudio();
+    void abreObra();
 
     std::array<CeldasFila, kFilasVerificacion.size()> m_filas{};
     // The "Largo Plazo" heading of each section, hidden when no row of it shows that term.
@@ -57,6 +59,7 @@ private:
     // The pipe selection and the parametric study of the section.
     QPushButton* m_buscarTubos = nullptr;
     QPushButton* m_estudio = nullptr;
+    QPushButton* m_obra = nullptr; // a works of many reaches on this section
     QPushButton* m_tablas = nullptr;
     std::vector<QPushButton*> m_informe; // print, page images, PDF
     // The refusal of a section that could not be calculated, told again if a report is asked.
