@@ -1,25 +1,16 @@
 #include "obra/calcula_obra.h"
 #include "pintor_obra.h"
 #include "support/catalogo_prueba.h"
+#include "support/poppler.h"
 #include "support/secciones.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
-
 namespace tubrix {
 namespace {
 
 namespace fs = std::filesystem;
-
-QString salidaDe(const QString& programa, const QStringList& argumentos) {
-    QProcess proceso;
-    proceso.start(programa, argumentos);
-    if (!proceso.waitForFinished(20000))
-        return {};
-    return QString::fromUtf8(proceso.readAllStandardOutput());
-}
 
 // Many reaches: the summary runs over several landscape pages, each headed by the table's
 // header row; the reports that follow are portrait and name their reach.
@@ -37,8 +28,7 @@ TEST(PintorObra, SummaryPagesRepeatTheHeaderAndReportsFollowInPortrait) {
     opciones.cabecera = {QStringLiteral("Colector"), QStringLiteral("Ingeniería")};
     const fs::path resumen = dir / "resumen.pdf";
     ASSERT_TRUE(escribePdfObra(obra, resultado, test::catalogoDelPrograma(), opciones, resumen));
-    const QString texto = salidaDe(QStringLiteral("pdftotext"),
-                                   {QString::fromStdString(resumen.string()), QStringLiteral("-")});
+    const QString texto = test::textoDePdf(resumen);
     ASSERT_FALSE(texto.isEmpty()) << "pdftotext (poppler-utils) is needed";
     const int paginas = static_cast<int>(texto.count(QLatin1Char('\f')));
     EXPECT_GE(paginas, 2);
@@ -48,16 +38,11 @@ TEST(PintorObra, SummaryPagesRepeatTheHeaderAndReportsFollowInPortrait) {
     opciones.informes = true;
     const fs::path completo = dir / "completo.pdf";
     ASSERT_TRUE(escribePdfObra(obra, resultado, test::catalogoDelPrograma(), opciones, completo));
-    const QString info =
-        salidaDe(QStringLiteral("pdfinfo"),
-                 {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                  QStringLiteral("999"), QString::fromStdString(completo.string())});
+    const QString info = test::infoDePdf(completo, true);
     // The refused reach has no report; every other has six pages (five and the summary).
     EXPECT_EQ(info.count(QStringLiteral("842 x 595")), paginas);
     EXPECT_EQ(info.count(QStringLiteral("595 x 842")), 60 * 6);
-    const QString informes =
-        salidaDe(QStringLiteral("pdftotext"),
-                 {QString::fromStdString(completo.string()), QStringLiteral("-")});
+    const QString informes = test::textoDePdf(completo);
     EXPECT_TRUE(informes.contains(QStringLiteral("Tramo: T59")));
     EXPECT_FALSE(informes.contains(QStringLiteral("Tramo: Corto")));
 }
