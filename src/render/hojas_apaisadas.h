@@ -1,7 +1,7 @@
 #pragma once
 
+#include "cabecera_informe.h"
 #include "error.h"
-#include "pintor_informe.h"
 
 #include <filesystem>
 #include <functional>

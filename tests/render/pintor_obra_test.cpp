@@ -5,7 +5,11 @@
 #include "support/secciones.h"
 #include "support/temp_dir.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <map>
+#include <regex>
+#include <sstream>
 
 namespace tubrix {
 namespace {
@@ -45,6 +49,42 @@ TEST(PintorObra, SummaryPagesRepeatTheHeaderAndReportsFollowInPortrait) {
     const QString informes = test::textoDePdf(completo);
     EXPECT_TRUE(informes.contains(QStringLiteral("Tramo: T59")));
     EXPECT_FALSE(informes.contains(QStringLiteral("Tramo: Corto")));
+}
+
+// A title too long for its cell of the page header wraps inside it: it does not run into the
+// author, and the rule and the page's content stay under its last line.
+TEST(PintorObra, ALongTitleWrapsWithinItsCellOfThePageHeader) {
+    test::TempDir dir;
+    Obra obra = Obra_Nueva(test::cargaSeccion(fs::path(TUBRIX_TEST_DATA_DIR) / "secciones" /
+                                              "pvc-sn8-zanja-trafico.json"));
+    obra.columnas = {"H"};
+    obra.tramos.push_back(Tramo{"T1", {{"H", 1.5}}});
+    const ResultadoObra resultado = Calcula_Obra(obra, test::catalogoDelPrograma());
+    OpcionesPdfObra opciones;
+    opciones.cabecera = {
+        QStringLiteral("Colector Norte de la urbanización con un título bastante largo"),
+        QStringLiteral("Ingeniería")};
+    const fs::path pdf = dir / "resumen.pdf";
+    ASSERT_TRUE(escribePdfObra(obra, resultado, test::catalogoDelPrograma(), opciones, pdf));
+    const std::string cajas = test::textoDePdf(pdf, {QStringLiteral("-bbox")}).toStdString();
+    ASSERT_FALSE(cajas.empty()) << "pdftotext (poppler-utils) is needed";
+    // The first box of each word: x from, x to, y from, y to (points).
+    static const std::regex palabra(
+        R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::map<std::string, std::array<double, 4>> primera;
+    std::istringstream lineas(cajas);
+    for (std::string linea; std::getline(lineas, linea);)
+        if (std::smatch m; std::regex_search(linea, m, palabra))
+            primera.try_emplace(m[5], std::array<double, 4>{std::stod(m[1]), std::stod(m[3]),
+                                                            std::stod(m[2]), std::stod(m[4])});
+    for (const char* w : {"Autor:", "Titulo:", "bastante", "largo", "Veredicto"})
+        ASSERT_TRUE(primera.count(w)) << w;
+    const double autor = primera["Autor:"][0];
+    EXPECT_LT(primera["bastante"][1], autor);
+    EXPECT_LT(primera["largo"][1], autor);
+    EXPECT_GT(primera["largo"][2], primera["Titulo:"][3])
+        << "the title's last word on a line of its own";
+    EXPECT_GT(primera["Veredicto"][2], primera["largo"][3]) << "the table under the whole header";
 }
 
 } // namespace
