@@ -13,10 +13,25 @@
 
 #include <CLI/CLI.hpp>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include <QGuiApplication>
+
+namespace {
+
+// Painting (PDF, page images) needs a Qt Gui application, not a display: on the offscreen
+// platform unless one is chosen. None when nothing is painted.
+std::unique_ptr<QGuiApplication> aplicacionParaPintar(bool pinta, int& argc, char** argv) {
+    if (!pinta)
+        return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     using namespace tubrix;
@@ -156,30 +171,17 @@ int main(int argc, char** argv) {
         return cli::runSweep(pathFromUtf8(studyFile), *parametroDeNombre(sweepParam), sweepFrom,
                              sweepTo, sweepSteps, formatoDe(), *catalogo, std::cout, std::cerr);
     if (*obra) {
-        // The PDF needs a Qt Gui application, not a display.
-        if (obraOptions.pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        std::optional<QGuiApplication> qt;
-        if (obraOptions.pdf)
-            qt.emplace(argc, argv);
+        const auto qt = aplicacionParaPintar(obraOptions.pdf.has_value(), argc, argv);
         return cli::runObra(obraOptions, *catalogo, std::cout, std::cerr);
     }
     if (*tablas) {
-        // The PDF needs a Qt Gui application, not a display.
-        if (tablasOptions.pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        std::optional<QGuiApplication> qt;
-        if (tablasOptions.pdf)
-            qt.emplace(argc, argv);
+        const auto qt = aplicacionParaPintar(tablasOptions.pdf.has_value(), argc, argv);
         return cli::runTablas(tablasOptions, *catalogo, std::cout, std::cerr);
     }
     if (*limits)
         return cli::runLimits(pathFromUtf8(studyFile), *catalogo, std::cout, std::cerr);
     if (*report) {
-        // Painting needs a Qt Gui application, not a display.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication qt(argc, argv);
+        const auto qt = aplicacionParaPintar(true, argc, argv);
         if (!reportPdf.empty())
             reportOptions.pdf = pathFromUtf8(reportPdf);
         if (!reportImages.empty())

@@ -11,6 +11,7 @@
 #include "project_input.h"
 #include "salida_pdf.h"
 #include "summary.h"
+#include "util/ascii_case.h"
 #include "util/paths.h"
 
 #include <algorithm>
@@ -23,10 +24,7 @@ namespace {
 using nlohmann::json;
 
 bool esCsv(const std::filesystem::path& fichero) {
-    std::string extension = utf8FromPath(fichero.extension());
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".csv";
+    return equalsIgnoringCase(utf8FromPath(fichero.extension()), ".csv");
 }
 
 // The works named on the command line: a .tbo, or a CSV of reaches over a base section.

@@ -2,18 +2,14 @@
 
 #include "model/fichero_proyecto.h"
 #include "model/proyecto_json.h"
+#include "util/ascii_case.h"
 #include "util/paths.h"
 #include "util/read_file.h"
-
-#include <algorithm>
 
 namespace tubrix::cli {
 
 bool isJsonFile(const std::filesystem::path& file) {
-    std::string extension = utf8FromPath(file.extension());
-    std::ranges::transform(extension, extension.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".json";
+    return equalsIgnoringCase(utf8FromPath(file.extension()), ".json");
 }
 
 Resultado<Proyecto> loadProject(const std::filesystem::path& file) {
@@ -29,10 +25,9 @@ Resultado<Proyecto> loadProject(const std::filesystem::path& file) {
     }
     // A project holds 58 values: a file of megabytes is something else, and is not read whole.
     constexpr std::size_t kMaximoJson = 4 << 20;
-    const auto text = readFile(file, kMaximoJson + 1);
+    const auto text = readUserFile(file, name, kMaximoJson + 1);
     if (!text)
-        return falla(CodigoError::FicheroNoLegible,
-                     "No se puede leer el fichero \"" + name + "\": " + text.error() + ".");
+        return tl::unexpected(text.error());
     if (text->size() > kMaximoJson)
         return falla(CodigoError::FicheroNoValido,
                      "El fichero \"" + name +

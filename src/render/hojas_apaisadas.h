@@ -1,8 +1,8 @@
 #pragma once
 
+#include "cabecera_informe.h"
 #include "documento_pdf.h"
 #include "error.h"
-#include "pintor_informe.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,10 +1,9 @@
 #include "ejecuta_cli.h"
 #include "report_command.h"
+#include "support/poppler.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
-
-#include <QProcess>
 
 namespace tubrix::cli {
 namespace {
@@ -27,10 +26,8 @@ TEST(CliReport, WithoutATitleThePdfIsTitledWithTheProjectsDescription) {
     opciones.pdf = dir / "informe.pdf";
     opciones.autor = "Ing. Pérez";
     ASSERT_EQ(informe(opciones), 0);
-    QProcess pdfinfo;
-    pdfinfo.start(QStringLiteral("pdfinfo"), {QString::fromStdString(opciones.pdf->string())});
-    ASSERT_TRUE(pdfinfo.waitForFinished(20000));
-    const std::string info = pdfinfo.readAllStandardOutput().toStdString();
+    const std::string info = test::infoDePdf(*opciones.pdf).toStdString();
+    ASSERT_FALSE(info.empty()) << "pdfinfo (poppler-utils) is needed";
     EXPECT_NE(info.find("Title:           PVC-U SN 8 DN 400 en zanja estrecha bajo calzada, con "
                         "sobrecarga uniforme\n"),
               std::string::npos)

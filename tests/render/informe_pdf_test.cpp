@@ -1,6 +1,7 @@
 #include "chain/calcula_seccion.h"
 #include "pintor_informe.h"
 #include "support/catalogo_prueba.h"
+#include "support/poppler.h"
 #include "support/secciones.h"
 #include "support/temp_dir.h"
 #include "version.h"
@@ -11,7 +12,6 @@
 #include <sstream>
 
 #include <QImage>
-#include <QProcess>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -28,14 +28,6 @@ constexpr double kIzquierdaMm = 25 - 0.5;
 constexpr double kDerechaMm = 200 + 0.5;
 constexpr double kArribaMm = 10 - 0.5;
 constexpr double kAbajoMm = 287 + 0.5;
-
-std::string ejecuta(const QString& programa, const QStringList& argumentos) {
-    QProcess proceso;
-    proceso.start(programa, argumentos);
-    if (!proceso.waitForFinished(30000))
-        return {};
-    return proceso.readAllStandardOutput().toStdString();
-}
 
 Proyecto calculada(const fs::path& fichero) {
     Proyecto p = test::cargaSeccion(fichero);
@@ -62,9 +54,7 @@ TEST(InformePdf, NoTextOfAnyExampleLiesOutsideTheMargins) {
         SCOPED_TRACE(seccion.filename().string());
         const fs::path pdf = dir / (seccion.stem().string() + ".pdf");
         ASSERT_TRUE(escribePdf(informeDe(calculada(seccion)), kCabeceraLarga, pdf));
-        const std::string cajas = ejecuta(
-            QStringLiteral("pdftotext"),
-            {QStringLiteral("-bbox"), QString::fromStdString(pdf.string()), QStringLiteral("-")});
+        const std::string cajas = test::textoDePdf(pdf, {QStringLiteral("-bbox")}).toStdString();
         ASSERT_FALSE(cajas.empty()) << "pdftotext (poppler-utils) is needed";
         static const std::regex palabra(
             R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
@@ -100,8 +90,7 @@ TEST(InformePdf, PropertiesAndOneBookmarkPerSection) {
     ASSERT_TRUE(
         escribePdf(informe, {QStringLiteral("Colector"), QStringLiteral("Ing. Pérez")}, pdf));
 
-    const std::string info =
-        ejecuta(QStringLiteral("pdfinfo"), {QString::fromStdString(pdf.string())});
+    const std::string info = test::infoDePdf(pdf).toStdString();
     ASSERT_FALSE(info.empty()) << "pdfinfo (poppler-utils) is needed";
     EXPECT_NE(info.find("Title:           Colector\n"), std::string::npos) << info;
     EXPECT_NE(info.find("Author:          Ing. Pérez\n"), std::string::npos) << info;

@@ -1,6 +1,7 @@
 #include "chain/calcula_seccion.h"
 #include "pintor_informe.h"
 #include "support/catalogo_prueba.h"
+#include "support/poppler.h"
 #include "support/secciones.h"
 #include "support/temp_dir.h"
 
@@ -9,7 +10,6 @@
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QProcess>
 
 namespace tubrix {
 namespace {
@@ -23,22 +23,13 @@ Proyecto seccionLargoPlazo() {
     return p;
 }
 
-std::string textoDelPdf(const fs::path& pdf) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QString::fromStdString(pdf.string()), QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(20000))
-        return {};
-    return pdftotext.readAllStandardOutput().toStdString();
-}
-
 TEST(PintorInforme, PdfHasSixPagesWithEveryHeadingInOrder) {
     test::TempDir dir;
     const Informe informe = Contenido_Informe(seccionLargoPlazo(), test::catalogoDelPrograma(),
                                               Separadores::espanol(), SalidaInforme::Impresora);
     ASSERT_TRUE(escribePdf(informe, {QStringLiteral("Colector"), QStringLiteral("Ingeniería")},
                            dir / "informe.pdf"));
-    const std::string texto = textoDelPdf(dir / "informe.pdf");
+    const std::string texto = test::textoDePdf(dir / "informe.pdf").toStdString();
     ASSERT_FALSE(texto.empty()) << "pdftotext (poppler-utils) is needed";
     EXPECT_EQ(std::count(texto.begin(), texto.end(), '\f'), 6) << "five pages and the summary";
     std::size_t desde = 0;

@@ -1,5 +1,6 @@
 #include "pintor_tablas.h"
 #include "support/catalogo_prueba.h"
+#include "support/poppler.h"
 #include "support/secciones.h"
 #include "support/temp_dir.h"
 #include "tablas/textos_tabla.h"
@@ -7,20 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
-
 namespace tubrix {
 namespace {
 
 namespace fs = std::filesystem;
-
-QString salidaDe(const QString& programa, const QStringList& argumentos) {
-    QProcess proceso;
-    proceso.start(programa, argumentos);
-    if (!proceso.waitForFinished(20000))
-        return {};
-    return QString::fromUtf8(proceso.readAllStandardOutput());
-}
 
 // Every range of the CSV is in the PDF, which is landscape A4 with the assumptions first, a
 // table per traffic case, the header row on every page and "Hoja n de N".
@@ -40,8 +31,7 @@ TEST(PintorTablas, PdfHoldsTheFiguresOfTheCsvOnLandscapePages) {
     const fs::path pdf = dir / "tablas.pdf";
     ASSERT_TRUE(escribePdfTabla(base, test::catalogoDelPrograma(), *tabla, opciones, pdf));
 
-    const QString texto =
-        salidaDe(QStringLiteral("pdftotext"), {QString::fromStdString(pdf.string()), "-"});
+    const QString texto = test::textoDePdf(pdf);
     ASSERT_FALSE(texto.isEmpty()) << "pdftotext (poppler-utils) is needed";
     const int paginas = static_cast<int>(texto.count(QLatin1Char('\f')));
     EXPECT_GE(paginas, 4);
@@ -52,8 +42,7 @@ TEST(PintorTablas, PdfHoldsTheFiguresOfTheCsvOnLandscapePages) {
     EXPECT_GE(texto.count(QStringLiteral("SN (kN/m2)")), paginas - 1);
     for (const char* trafico : {"Tráfico: Sin tráfico", "Tráfico: HT 26", "Tráfico: HT 60"})
         EXPECT_TRUE(texto.contains(QString::fromUtf8(trafico))) << trafico;
-    const QString info = salidaDe(QStringLiteral("pdfinfo"),
-                                  {"-f", "1", "-l", "999", QString::fromStdString(pdf.string())});
+    const QString info = test::infoDePdf(pdf, true);
     EXPECT_EQ(info.count(QStringLiteral("842 x 595")), paginas);
 
     const auto csv = leeCsv(Csv_Tabla_Recubrimiento(*tabla));

@@ -2,6 +2,7 @@
 
 #include "model/campos.h"
 #include "model/codigos.h"
+#include "util/ascii_case.h"
 #include "util/atomic_file.h"
 #include "util/paths.h"
 #include "util/read_file.h"
@@ -178,18 +179,14 @@ Resultado<void> Abre_Proyecto(Proyecto& proyecto, const fs::path& fichero) {
     const std::string nombre = displayPath(fichero);
     // Only the records and one byte more are read, so a huge file costs no more than a valid
     // one and is still told apart from it.
-    const auto bytes = readFile(fichero, kBytesProyecto + 1);
+    const auto bytes = readUserFile(fichero, nombre, kBytesProyecto + 1);
     if (!bytes)
-        return falla(CodigoError::FicheroNoLegible,
-                     "No se puede leer el fichero \"" + nombre + "\": " + bytes.error() + ".");
+        return tl::unexpected(bytes.error());
     return Descodifica_Proyecto(proyecto, *bytes, nombre);
 }
 
 std::string Aplica_Extension_Tbx(std::string nombre) {
-    std::string cola = nombre.size() >= 4 ? nombre.substr(nombre.size() - 4) : nombre;
-    std::transform(cola.begin(), cola.end(), cola.begin(),
-                   [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; });
-    if (cola != ".TBX")
+    if (!endsWithIgnoringCase(nombre, ".tbx"))
         nombre += ".tbx";
     return nombre;
 }

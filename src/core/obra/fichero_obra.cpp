@@ -1,6 +1,7 @@
 #include "obra/fichero_obra.h"
 
 #include "model/proyecto_json.h"
+#include "util/ascii_case.h"
 #include "util/atomic_file.h"
 #include "util/paths.h"
 #include "util/read_file.h"
@@ -164,18 +165,14 @@ Resultado<void> Guarda_Obra(const Obra& obra, const std::filesystem::path& fiche
 
 Resultado<Obra> Abre_Obra(const std::filesystem::path& fichero) {
     const std::string nombre = utf8FromPath(fichero);
-    const auto bytes = readFile(fichero);
+    const auto bytes = readUserFile(fichero, nombre);
     if (!bytes)
-        return falla(CodigoError::FicheroNoLegible,
-                     "No se puede leer el fichero \"" + nombre + "\": " + bytes.error() + ".");
+        return tl::unexpected(bytes.error());
     return Descodifica_Obra(*bytes, nombre);
 }
 
 std::string Aplica_Extension_Tbo(std::string nombre) {
-    std::string cola = nombre.size() >= 4 ? nombre.substr(nombre.size() - 4) : nombre;
-    std::transform(cola.begin(), cola.end(), cola.begin(),
-                   [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; });
-    if (cola != ".TBO")
+    if (!endsWithIgnoringCase(nombre, ".tbo"))
         nombre += ".tbo";
     return nombre;
 }

@@ -1,5 +1,6 @@
 #include "obra/importa_csv.h"
 
+#include "util/ascii_case.h"
 #include "util/paths.h"
 #include "util/read_file.h"
 
@@ -28,11 +29,7 @@ bool esColumnaTramo(std::string_view texto) {
     if (inicio == std::string_view::npos)
         return false;
     texto = texto.substr(inicio, texto.find_last_not_of(" \t") + 1 - inicio);
-    return texto.size() == kColumnaTramo.size() &&
-           std::equal(texto.begin(), texto.end(), kColumnaTramo.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
+    return equalsIgnoringCase(texto, kColumnaTramo);
 }
 
 } // namespace
@@ -108,10 +105,9 @@ Resultado<TramosImportados> Importa_Tramos_Csv(std::string_view bytes) {
 
 Resultado<TramosImportados> Abre_Tramos_Csv(const std::filesystem::path& fichero) {
     const std::string nombre = utf8FromPath(fichero);
-    const auto texto = readFile(fichero);
+    const auto texto = readUserFile(fichero, nombre);
     if (!texto)
-        return falla(CodigoError::FicheroNoLegible,
-                     "No se puede leer el fichero \"" + nombre + "\": " + texto.error() + ".");
+        return tl::unexpected(texto.error());
     auto importados = Importa_Tramos_Csv(*texto);
     if (!importados)
         return falla(importados.error().codigo, "El fichero \"" + nombre +

@@ -1,5 +1,7 @@
 #include "obra/obra.h"
 
+#include "util/ascii_case.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -44,13 +46,6 @@ std::string_view sinBlancos(std::string_view texto) {
     return texto;
 }
 
-bool igualesSinMayusculas(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 } // namespace
 
 const DefinicionColumna* buscaColumna(std::string_view nombre) {
@@ -72,7 +67,7 @@ const DefinicionColumna* buscaColumnaAproximada(std::string_view nombre) {
     const auto& columnas = todas();
     const auto it =
         std::find_if(columnas.begin(), columnas.end(), [nombre](const DefinicionColumna& c) {
-            return igualesSinMayusculas(c.nombre, nombre);
+            return equalsIgnoringCase(c.nombre, nombre);
         });
     return it == columnas.end() ? nullptr : &*it;
 }

@@ -28,4 +28,13 @@ tl::expected<std::string, std::string> readFile(const std::filesystem::path& fil
     return bytes;
 }
 
+Resultado<std::string> readUserFile(const std::filesystem::path& file, const std::string& shownName,
+                                    std::size_t maxBytes) {
+    auto bytes = readFile(file, maxBytes);
+    if (!bytes)
+        return falla(CodigoError::FicheroNoLegible,
+                     "No se puede leer el fichero \"" + shownName + "\": " + bytes.error() + ".");
+    return std::move(*bytes);
+}
+
 } // namespace tubrix

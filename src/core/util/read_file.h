@@ -1,5 +1,7 @@
 #pragma once
 
+#include "error.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <limits>
@@ -14,5 +16,10 @@ namespace tubrix {
 tl::expected<std::string, std::string>
 readFile(const std::filesystem::path& file,
          std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+
+// The same for a file the user gave, named `shownName` in the message of a FicheroNoLegible
+// error: "No se puede leer el fichero "<shownName>": <reason>."
+Resultado<std::string> readUserFile(const std::filesystem::path& file, const std::string& shownName,
+                                    std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 } // namespace tubrix

@@ -25,13 +25,8 @@ std::vector<QLabel*> Rejilla::anadeFilaVarias(const QString& caption, int column
     addWidget(texto, m_fila, 0);
     std::vector<QLabel*> valores;
     for (int c = 0; c < columnas; ++c) {
-        auto* valor = new QLabel;
-        valor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        valor->setMinimumWidth(90);
-        valor->setFrameShape(QFrame::StyledPanel);
-        valor->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        if (!nombre.isEmpty())
-            valor->setObjectName(columnas == 1 ? nombre : nombre + QStringLiteral("_%1").arg(c));
+        auto* valor = etiquetaValor(
+            nombre.isEmpty() || columnas == 1 ? nombre : nombre + QStringLiteral("_%1").arg(c));
         addWidget(valor, m_fila, 1 + c);
         valores.push_back(valor);
     }
@@ -54,6 +49,17 @@ QLabel* Rejilla::anadeSubtitulo(const QString& texto) {
     auto* etiqueta = new QLabel(QStringLiteral("<b>%1</b>").arg(texto));
     addWidget(etiqueta, m_fila++, 0, 1, -1);
     return etiqueta;
+}
+
+QLabel* etiquetaValor(const QString& nombre, QWidget* parent) {
+    auto* valor = new QLabel(parent);
+    if (!nombre.isEmpty())
+        valor->setObjectName(nombre);
+    valor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    valor->setMinimumWidth(90);
+    valor->setFrameShape(QFrame::StyledPanel);
+    valor->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return valor;
 }
 
 void ponValor(QLabel* etiqueta, double valor, std::string_view patron, const Separadores& sep) {

@@ -30,6 +30,10 @@ private:
     int m_fila = 0;
 };
 
+// A value label as the grids show it: right-aligned in a frame at least 90 px wide, its text
+// selectable; named `nombre` (for tests) when given.
+QLabel* etiquetaValor(const QString& nombre = {}, QWidget* parent = nullptr);
+
 // Shows a number in a label through a display pattern.
 void ponValor(QLabel* etiqueta, double valor, std::string_view patron, const Separadores& sep);
 

@@ -19,17 +19,6 @@ QString unidadPresion() {
     return QStringLiteral("k N / m2");
 }
 
-// A value label that looks like those of the grids.
-QLabel* etiquetaValor(const QString& nombre) {
-    auto* valor = new QLabel;
-    valor->setObjectName(nombre);
-    valor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    valor->setMinimumWidth(90);
-    valor->setFrameShape(QFrame::StyledPanel);
-    valor->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return valor;
-}
-
 // A caption followed by a descriptive text (installation, traffic) over the width of the group.
 QLabel* anadeFilaTexto(QVBoxLayout* grupo, const QString& caption, const QString& nombre) {
     auto* fila = new QHBoxLayout;

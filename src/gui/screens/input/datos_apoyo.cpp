@@ -52,16 +52,6 @@ void marcaEnGrupo(QButtonGroup* grupo, int id) {
     }
 }
 
-QLabel* etiquetaValor(QWidget* parent) {
-    auto* valor = new QLabel(parent);
-    valor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    valor->setMinimumWidth(90);
-    valor->setFrameShape(QFrame::StyledPanel);
-    valor->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    valor->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    return valor;
-}
-
 } // namespace
 
 Datos_Apoyo::Datos_Apoyo(Contexto& contexto, QWidget* parent)
@@ -107,8 +97,8 @@ void Datos_Apoyo::construye() {
     m_j->installEventFilter(this);
     capaDatos->addWidget(m_etiquetaJ, 1, 0);
     capaDatos->addWidget(m_j, 1, 1);
-    m_pj = etiquetaValor(marcoDatos);
-    m_pj->setObjectName(QStringLiteral("etiquetaPj"));
+    m_pj = etiquetaValor(QStringLiteral("etiquetaPj"), marcoDatos);
+    m_pj->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     capaDatos->addWidget(new QLabel(qs(kEtiquetaPj), marcoDatos), 2, 0);
     capaDatos->addWidget(m_pj, 2, 1);
     // Hiding J must not stretch the rows that stay.

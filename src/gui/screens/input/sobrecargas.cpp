@@ -23,13 +23,9 @@ constexpr int kIdFirmeIrregular = 2;
 constexpr int kIdSi = 1;
 constexpr int kIdNo = 2;
 
-QLabel* etiquetaValor(const QString& nombre, QWidget* parent) {
-    auto* valor = new QLabel(parent);
-    valor->setObjectName(nombre);
-    valor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    valor->setMinimumWidth(90);
-    valor->setFrameShape(QFrame::StyledPanel);
-    valor->setTextInteractionFlags(Qt::TextSelectableByMouse);
+// A value label of the grids that keeps its height.
+QLabel* etiquetaFija(const QString& nombre, QWidget* parent) {
+    QLabel* valor = etiquetaValor(nombre, parent);
     valor->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return valor;
 }
@@ -113,7 +109,7 @@ void Sobrecargas::construye() {
     const auto fila = [this, datos](int f, const QString& caption, const QString& nombre,
                                     const QString& unidad) {
         datos->addWidget(envuelta(caption, this), f, 0);
-        QLabel* valor = etiquetaValor(nombre, this);
+        QLabel* valor = etiquetaFija(nombre, this);
         datos->addWidget(valor, f, 1);
         if (!unidad.isEmpty())
             datos->addWidget(new QLabel(unidad, this), f, 2);
@@ -261,7 +257,7 @@ QGroupBox* Sobrecargas::construyeAlturaEquivalente() {
 
     auto* altura = new QHBoxLayout;
     altura->addWidget(new QLabel(qs(kEtiquetaHe), m_marcoAltura), 1);
-    m_he = etiquetaValor(QStringLiteral("etiquetaHe"), m_marcoAltura);
+    m_he = etiquetaFija(QStringLiteral("etiquetaHe"), m_marcoAltura);
     altura->addWidget(m_he);
     altura->addWidget(new QLabel(QStringLiteral("m"), m_marcoAltura));
     capa->addLayout(altura);
