@@ -236,10 +236,10 @@ Resultado<VistaEstabilidad> Abre_Estabilidad(Proyecto& p, const Catalogo& catalo
     VistaEstabilidad vista;
     vista.columnaLargoPlazo = Columna_Largo_Plazo_Estabilidad(p);
     vista.textoQvCrit = formateaEtiqueta(p.Qv_Crit, kFormatoCargaCritica, separadores);
-    vista.entrada.textoAlfaCorto = cajaDe(p.Alfa_D, kFormatoAlfaD, separadores);
+    llenaCaja(vista.entrada.textoAlfaCorto, p.Alfa_D, kFormatoAlfaD, separadores);
     if (vista.columnaLargoPlazo) {
         vista.textoQvCritLP = formateaEtiqueta(p.Qv_Crit_LP, kFormatoCargaCritica, separadores);
-        vista.entrada.textoAlfaLargo = cajaDe(p.Alfa_D_LP, kFormatoAlfaD, separadores);
+        llenaCaja(vista.entrada.textoAlfaLargo, p.Alfa_D_LP, kFormatoAlfaD, separadores);
     }
     vista.textoPa = textoPresion(p, r->pa, separadores);
     vista.textoPaCrit = textoPresion(p, r->paCrit, separadores);

@@ -70,14 +70,16 @@ std::vector<EntradaTubo> Catalogo::listaTubos(std::int16_t subclase) const {
     return lista;
 }
 
+// The tables are sorted by code when the catalogue is built: the first row of a code is found
+// by bisection (every forward pass looks its group and sub-class up).
 const Grupo* Catalogo::buscaGrupo(std::int16_t codigo) const {
-    const auto it = std::ranges::find(m_datos.grupos, codigo, &Grupo::codigo);
-    return it == m_datos.grupos.end() ? nullptr : &*it;
+    const auto it = std::ranges::lower_bound(m_datos.grupos, codigo, {}, &Grupo::codigo);
+    return it == m_datos.grupos.end() || it->codigo != codigo ? nullptr : &*it;
 }
 
 const Subclase* Catalogo::buscaSubclase(std::int16_t codigo) const {
-    const auto it = std::ranges::find(m_datos.subclases, codigo, &Subclase::codigo);
-    return it == m_datos.subclases.end() ? nullptr : &*it;
+    const auto it = std::ranges::lower_bound(m_datos.subclases, codigo, {}, &Subclase::codigo);
+    return it == m_datos.subclases.end() || it->codigo != codigo ? nullptr : &*it;
 }
 
 const TuboNormalizado* Catalogo::Busca_Tubo(std::int16_t codigo) const {

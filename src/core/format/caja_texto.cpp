@@ -35,10 +35,17 @@ void escribeTexto(CajaTexto& caja, double valor, std::string_view patron,
 
 CajaTexto cajaDe(double valor, std::string_view patron, const Separadores& separadores) {
     CajaTexto caja;
+    llenaCaja(caja, valor, patron, separadores);
+    return caja;
+}
+
+void llenaCaja(CajaTexto& caja, double valor, std::string_view patron,
+               const Separadores& separadores) {
     if (separadores.etiquetas)
         escribeTexto(caja, valor, patron, separadores);
+    else
+        caja.texto.clear();
     caja.valor = idaYVuelta(valor, patron, separadores);
-    return caja;
 }
 
 CajaTexto cajaGeneralDe(double valor, const Separadores& separadores) {

@@ -40,6 +40,10 @@ std::optional<double> numeroDeCaja(const CajaTexto& caja);
 
 // A box showing `valor` through `patron` (the text is left empty when nothing is shown).
 CajaTexto cajaDe(double valor, std::string_view patron, const Separadores& separadores);
+// The same written into an existing box, which then holds exactly what cajaDe gives: the
+// screens refresh their boxes this way, without building and moving a new one.
+void llenaCaja(CajaTexto& caja, double valor, std::string_view patron,
+               const Separadores& separadores);
 
 // A box showing `valor` in the general number format.
 CajaTexto cajaGeneralDe(double valor, const Separadores& separadores);

@@ -326,17 +326,39 @@ double detail::leeNumeroGeneral(std::string_view texto) {
     return value;
 }
 
-double Lee_Numero_Constante(std::string_view texto) {
-    struct Recuerdo {
-        const char* texto = nullptr;
-        std::size_t largo = 0;
-        double valor = 0;
-    };
-    thread_local std::array<Recuerdo, 32> memoria{};
+namespace {
+
+struct NumeroRecordado {
+    const char* texto = nullptr;
+    std::size_t largo = 0;
+    double valor = 0;
+};
+
+// One slot per address bits: literals lie a few bytes apart, a multiplicative hash spreads them.
+NumeroRecordado& ranuraDe(std::string_view texto) {
+    thread_local std::array<NumeroRecordado, 256> memoria{};
     const auto direccion = reinterpret_cast<std::uintptr_t>(texto.data());
-    Recuerdo& r = memoria[(direccion ^ (direccion >> 5)) % memoria.size()];
+    return memoria[((direccion * 0x9E3779B97F4A7C15ull) >> 56) % memoria.size()];
+}
+
+// A text not remembered yet, read and remembered. Out of line, so that the common path calls
+// nothing.
+#if defined(__GNUC__)
+__attribute__((noinline))
+#endif
+double
+leeYRecuerda(std::string_view texto) {
+    NumeroRecordado& r = ranuraDe(texto);
+    r = {texto.data(), texto.size(), Lee_Numero(texto)};
+    return r.valor;
+}
+
+} // namespace
+
+double Lee_Numero_Constante(std::string_view texto) {
+    const NumeroRecordado& r = ranuraDe(texto);
     if (r.texto != texto.data() || r.largo != texto.size() || !r.texto)
-        r = {texto.data(), texto.size(), Lee_Numero(texto)};
+        return leeYRecuerda(texto);
     return r.valor;
 }
 

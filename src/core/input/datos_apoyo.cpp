@@ -144,7 +144,7 @@ VistaDatosApoyo Abre_Datos_Apoyo(Proyecto& p, const Separadores& separadores) {
     vista.separadores = separadores;
     p.Codigo_Navegacion = kNavegacionAbandonar;
 
-    vista.entrada.textoJ = cajaDe(p.J, "##0.0#", separadores);
+    llenaCaja(vista.entrada.textoJ, p.J, "##0.0#", separadores);
     vista.cajaNorma = esUne(p) ? "Norma UNE" : "Norma ATV";
     for (std::int16_t tipo = 1; tipo <= 3; ++tipo) {
         const auto descripcion = Describe_Tipo_Apoyo(p.Norma, tipo);

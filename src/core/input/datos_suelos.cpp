@@ -153,7 +153,7 @@ void aplicaCompactacion(Proyecto& p, VistaDatosSuelos& vista, ZonaCompactada zon
 }
 
 void escribeCaja(VistaDatosSuelos2& vista, CajaSuelo caja, double valor) {
-    vista.entrada.textos[caja] = cajaDe(valor, kPatronCaja, vista.separadores);
+    llenaCaja(vista.entrada.textos[caja], valor, kPatronCaja, vista.separadores);
 }
 
 } // namespace

@@ -240,7 +240,8 @@ void Control_Grupo(Proyecto& proyecto, VistaDatosTubos& vista) {
     vista.filasLargoPlazoHabilitadas = grupo->filasLargoPlazo;
     vista.filaRigidezHabilitada = grupo->filaRigidez;
     proyecto.Norma = grupo->norma;
-    vista.normaAplicar = std::string(textoNorma(grupo->norma));
+    if (vista.separadores.etiquetas)
+        vista.normaAplicar = std::string(textoNorma(grupo->norma));
 }
 
 void Control_Conduccion(Proyecto& proyecto, VistaDatosTubos& vista) {
@@ -249,13 +250,11 @@ void Control_Conduccion(Proyecto& proyecto, VistaDatosTubos& vista) {
         vista.tipoConduccion.clear();
         return;
     }
-    if (lista.entradas[*lista.seleccion].saneamiento) {
-        vista.tipoConduccion = "SANEAMIENTO";
-        proyecto.Tipo_Conducto = kSi;
-    } else {
-        vista.tipoConduccion = "PRESIÓN";
-        proyecto.Tipo_Conducto = kNo;
-    }
+    const bool saneamiento = lista.entradas[*lista.seleccion].saneamiento;
+    proyecto.Tipo_Conducto = saneamiento ? kSi : kNo;
+    // A label: an unshown screen (the forward pass) writes none.
+    if (vista.separadores.etiquetas)
+        vista.tipoConduccion = saneamiento ? "SANEAMIENTO" : "PRESIÓN";
 }
 
 void Muestra_Datos(const Proyecto& proyecto, const Catalogo& catalogo, VistaDatosTubos& vista) {

@@ -243,11 +243,11 @@ VistaDatosZanja Abre_Datos_Zanja(Proyecto& proyecto, const Separadores& separado
     VistaDatosZanja vista;
     vista.separadores = separadores;
     vista.cajaNorma = proyecto.Norma == 1 ? "Norma UNE" : "Norma ATV";
-    vista.medidas[MedidaZanja::H] = cajaDe(proyecto.H, kPatronAltura, separadores);
-    vista.medidas[MedidaZanja::H1] = cajaDe(proyecto.H1, kPatronAltura, separadores);
-    vista.medidas[MedidaZanja::H2] = cajaDe(proyecto.H2, kPatronAltura, separadores);
-    vista.medidas[MedidaZanja::B] = cajaDe(proyecto.B, kPatronAltura, separadores);
-    vista.medidas[MedidaZanja::Beta] = cajaDe(proyecto.Beta, kPatronAngulo, separadores);
+    llenaCaja(vista.medidas[MedidaZanja::H], proyecto.H, kPatronAltura, separadores);
+    llenaCaja(vista.medidas[MedidaZanja::H1], proyecto.H1, kPatronAltura, separadores);
+    llenaCaja(vista.medidas[MedidaZanja::H2], proyecto.H2, kPatronAltura, separadores);
+    llenaCaja(vista.medidas[MedidaZanja::B], proyecto.B, kPatronAltura, separadores);
+    llenaCaja(vista.medidas[MedidaZanja::Beta], proyecto.Beta, kPatronAngulo, separadores);
     proyecto.Codigo_Navegacion = kNavegacionAbandonar;
     Elige_Tipo(proyecto, vista, tipoValido(proyecto.Tipo_Instalacion));
     return vista;

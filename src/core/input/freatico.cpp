@@ -48,7 +48,7 @@ VistaFreatico Abre_Freatico(Proyecto& proyecto, const Separadores& separadores) 
     vista.cajaNorma = proyecto.Norma == 1 ? "Norma UNE" : "Norma ATV";
     if (proyecto.Nivel_Freatico != 0) {
         Marca_Nivel_Freatico(proyecto, vista, true);
-        vista.entrada.hf = cajaDe(proyecto.Hw, "##0.0#", separadores);
+        llenaCaja(vista.entrada.hf, proyecto.Hw, "##0.0#", separadores);
     } else {
         // No groundwater: the box shows what clearing the tick shows, so no stale height of
         // a project file can reach the record.

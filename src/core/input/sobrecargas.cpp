@@ -241,31 +241,34 @@ std::string Nota_Coeficiente_Impacto(std::int16_t tipoVehiculo, const Separadore
 }
 
 void Escribe_Datos(Proyecto& p, VistaSobrecargas& vista, std::int16_t tipoVehiculo) {
-    if (hayVehiculo(tipoVehiculo)) {
+    const bool vehiculo = hayVehiculo(tipoVehiculo);
+    if (vehiculo) {
         const VehiculoTrafico& v = kVehiculos[static_cast<std::size_t>(tipoVehiculo - 1)];
         p.Pc = v.pc;
         p.Distancia_Ruedas = redondeaPar(v.distanciaRuedas);
         p.Distancia_Ejes = v.distanciaEjes; // 1,5 m stays 1,5 m
         p.Numero_Ejes = v.numeroEjes;
-        vista.textoPc = formateaEtiqueta(p.Pc, "##0", vista.separadores);
-        vista.textoDistanciaRuedas = formateaEtiqueta(p.Distancia_Ruedas, "#0", vista.separadores);
-        vista.textoDistanciaEjes = formateaEtiqueta(
-            p.Distancia_Ejes, std::floor(p.Distancia_Ejes) == p.Distancia_Ejes ? "#0" : "#0.0",
-            vista.separadores);
-        vista.textoNumeroEjes = formateaEtiqueta(p.Numero_Ejes, "#0", vista.separadores);
-        // A label like the others: an unshown screen (the forward pass) writes none.
-        if (vista.separadores.etiquetas)
-            vista.notaImpacto = Nota_Coeficiente_Impacto(tipoVehiculo, vista.separadores);
-        else
-            vista.notaImpacto.clear();
-    } else {
+    }
+    // The rest are labels: an unshown screen (the forward pass) writes none.
+    if (!vehiculo || !vista.separadores.etiquetas) {
         vista.notaImpacto.clear();
         vista.textoPc.clear();
         vista.textoDistanciaRuedas.clear();
         vista.textoDistanciaEjes.clear();
         vista.textoNumeroEjes.clear();
+    } else {
+        vista.textoPc = formatea(p.Pc, "##0", vista.separadores);
+        vista.textoDistanciaRuedas = formatea(p.Distancia_Ruedas, "#0", vista.separadores);
+        vista.textoDistanciaEjes = formatea(
+            p.Distancia_Ejes, std::floor(p.Distancia_Ejes) == p.Distancia_Ejes ? "#0" : "#0.0",
+            vista.separadores);
+        vista.textoNumeroEjes = formatea(p.Numero_Ejes, "#0", vista.separadores);
+        vista.notaImpacto = Nota_Coeficiente_Impacto(tipoVehiculo, vista.separadores);
     }
-    vista.clase = std::string(Clase_Vehiculo(tipoVehiculo));
+    if (vista.separadores.etiquetas)
+        vista.clase = std::string(Clase_Vehiculo(tipoVehiculo));
+    else
+        vista.clase.clear();
 }
 
 Resultado<void> Calcula_He_sobrecarga(Proyecto& p, const EntradaSobrecargas& entrada) {
@@ -276,10 +279,10 @@ Resultado<void> Calcula_He_sobrecarga(Proyecto& p, const EntradaSobrecargas& ent
 
 void Pon_Valores_Iniciales(Proyecto& p, VistaSobrecargas& vista) {
     const auto& s = vista.separadores;
-    vista.entrada.espesor[Capa::Superior] = cajaDe(p.Espesor_Capa_Superior, kPatronEspesor, s);
-    vista.entrada.espesor[Capa::Inferior] = cajaDe(p.Espesor_Capa_Inferior, kPatronEspesor, s);
-    vista.entrada.modulo[Capa::Superior] = cajaDe(p.Modulo_Capa_Superior, kPatronModulo, s);
-    vista.entrada.modulo[Capa::Inferior] = cajaDe(p.Modulo_Capa_Inferior, kPatronModulo, s);
+    llenaCaja(vista.entrada.espesor[Capa::Superior], p.Espesor_Capa_Superior, kPatronEspesor, s);
+    llenaCaja(vista.entrada.espesor[Capa::Inferior], p.Espesor_Capa_Inferior, kPatronEspesor, s);
+    llenaCaja(vista.entrada.modulo[Capa::Superior], p.Modulo_Capa_Superior, kPatronModulo, s);
+    llenaCaja(vista.entrada.modulo[Capa::Inferior], p.Modulo_Capa_Inferior, kPatronModulo, s);
     // A material not chosen yet shows the first of the list (and is stored so).
     const auto posicionMaterial = [](std::int16_t material) {
         return material < 1 ? 0 : material - 1;

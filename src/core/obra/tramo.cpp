@@ -142,18 +142,37 @@ bool Es_Tramo_De_Perfil(const Tramo& tramo) {
     return false;
 }
 
+namespace {
+
+// The column a cell names. The reaches of a works name the same few columns, so the columns
+// `r` already holds (the previous reach's, or this one's so far) are compared by name before
+// the look-up in the table of every column.
+const DefinicionColumna* columnaDe(std::string_view nombre, const TramoResuelto& r) {
+    for (const TramoResuelto::Celda& celda : r.celdas)
+        if (celda.columna->nombre == nombre)
+            return celda.columna;
+    return buscaColumna(nombre);
+}
+
+} // namespace
+
 void Resuelve_Tramo(const Obra& obra, const Tramo& tramo, TramoResuelto& r) {
-    r.celdas.clear();
     r.dn.reset();
     r.hf.reset();
     r.cotas = {};
     r.daCodigoDiametro = r.daFreaticoOHw = r.perfil = r.daH = false;
     r.conHf = obra.tieneColumna(kColumnaHf);
+    std::size_t n = 0; // cells of this reach so far; the rest still hold the previous reach's
     for (const auto& [nombre, valor] : tramo.datos) {
-        const DefinicionColumna* columna = buscaColumna(nombre);
+        const DefinicionColumna* columna = columnaDe(nombre, r);
         if (!columna)
             continue;
-        r.celdas.push_back({columna, &valor});
+        const TramoResuelto::Celda celda{columna, &valor};
+        if (n < r.celdas.size())
+            r.celdas[n] = celda;
+        else
+            r.celdas.push_back(celda);
+        ++n;
         switch (columna->tipo) {
         case TipoColumna::DN:
             r.dn = numeroDe(valor);
@@ -178,6 +197,7 @@ void Resuelve_Tramo(const Obra& obra, const Tramo& tramo, TramoResuelto& r) {
             break;
         }
     }
+    r.celdas.resize(n);
 }
 
 TramoResuelto Resuelve_Tramo(const Obra& obra, const Tramo& tramo) {
