@@ -2,6 +2,7 @@
 
 #include "util/atomic_file.h"
 #include "util/paths.h"
+#include "version.h"
 
 #include <algorithm>
 
@@ -203,24 +204,35 @@ Resultado<void> HojasApaisadas::tabla(const TablaHoja& tabla) {
     return {};
 }
 
-Resultado<std::string> pdfVectorial(const QString& titulo, const PintaDocumento& pinta) {
+MetadatosPdf metadatosPdf(const QString& titulo, const CabeceraInforme& cabecera,
+                          std::string asunto) {
+    return {titulo.toStdString(), cabecera.autor.toStdString(), std::move(asunto),
+            "Tubrix " + std::string(kVersion)};
+}
+
+Resultado<std::string> pdfVectorial(const MetadatosPdf& metadatos, const PintaDocumento& pinta) {
     QByteArray bytes;
+    std::vector<MarcadorPdf> marcadores;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&buffer);
-        pdf.setTitle(titulo);
-        pdf.setCreator(QStringLiteral("Tubrix"));
+        pdf.setTitle(QString::fromStdString(metadatos.titulo));
+        pdf.setCreator(QString::fromStdString(metadatos.creador));
         pdf.setResolution(1200);
-        if (auto pintado = pinta(pdf); !pintado)
+        if (auto pintado = pinta(pdf, marcadores); !pintado)
             return tl::unexpected(pintado.error());
     }
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    auto completo = completaPdf(bytes, metadatos, marcadores);
+    if (!completo)
+        return tl::unexpected(completo.error());
+    return std::string(completo->constData(), static_cast<std::size_t>(completo->size()));
 }
 
-Resultado<void> escribePdfVectorial(const std::filesystem::path& fichero, const QString& titulo,
-                                    const std::string& noSeEscribe, const PintaDocumento& pinta) {
-    auto bytes = pdfVectorial(titulo, pinta);
+Resultado<void> escribePdfVectorial(const std::filesystem::path& fichero,
+                                    const MetadatosPdf& metadatos, const std::string& noSeEscribe,
+                                    const PintaDocumento& pinta) {
+    auto bytes = pdfVectorial(metadatos, pinta);
     if (!bytes)
         return tl::unexpected(bytes.error());
     if (auto escrito = writeFileAtomically(fichero, *bytes); !escrito)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cabecera_informe.h"
+#include "documento_pdf.h"
 #include "error.h"
 
 #include <filesystem>
@@ -55,6 +56,7 @@ public:
     Resultado<void> pinta(const std::function<Resultado<void>()>& contenido);
 
     double anchoMm() const { return m_anchoMm; }
+    int paginasPintadas() const { return m_pagina; }
     double y() const { return m_y; }
     void ponY(double yMm) { m_y = yMm; }
     void baja(double mm) { m_y += mm; }
@@ -94,15 +96,23 @@ private:
     bool m_pintar = true;
 };
 
-// What paints a document on a device and reports a failure.
-using PintaDocumento = std::function<Resultado<void>(QPagedPaintDevice&)>;
+// What paints a document on a device and reports a failure; it adds the document's bookmarks
+// (pages counted from 0) as it goes.
+using PintaDocumento =
+    std::function<Resultado<void>(QPagedPaintDevice&, std::vector<MarcadorPdf>& marcadores)>;
 
-// The bytes of the vector PDF that `pinta` paints, with that title.
-Resultado<std::string> pdfVectorial(const QString& titulo, const PintaDocumento& pinta);
+// The document properties of a PDF of this program: its title, the author of the header, what
+// it is of, and the program with its version.
+MetadatosPdf metadatosPdf(const QString& titulo, const CabeceraInforme& cabecera,
+                          std::string asunto);
+
+// The bytes of the vector PDF that `pinta` paints, with those properties and bookmarks.
+Resultado<std::string> pdfVectorial(const MetadatosPdf& metadatos, const PintaDocumento& pinta);
 
 // The same written atomically to the file; when it cannot be written the message is
 // `noSeEscribe` followed by ` en "<file>": <reason>.`
-Resultado<void> escribePdfVectorial(const std::filesystem::path& fichero, const QString& titulo,
-                                    const std::string& noSeEscribe, const PintaDocumento& pinta);
+Resultado<void> escribePdfVectorial(const std::filesystem::path& fichero,
+                                    const MetadatosPdf& metadatos, const std::string& noSeEscribe,
+                                    const PintaDocumento& pinta);
 
 } // namespace tubrix

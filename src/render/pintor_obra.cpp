@@ -42,7 +42,9 @@ Resultado<void> pintaResumen(HojasApaisadas& hojas, const std::vector<std::strin
 // The full report of each reach that was calculated, at the end that governs it.
 Resultado<void> pintaInformes(QPainter& painter, QPagedPaintDevice& dispositivo, const Obra& obra,
                               const ResultadoObra& resultado, const Catalogo& catalogo,
-                              const OpcionesPdfObra& opciones) {
+                              const OpcionesPdfObra& opciones, int primeraPagina,
+                              std::vector<MarcadorPdf>* marcadores) {
+    int pagina = primeraPagina;
     for (const ResultadoTramo& t : resultado.tramos) {
         const CalculoExtremo& gobierna = t.gobierna();
         if (gobierna.rechazo)
@@ -60,6 +62,9 @@ Resultado<void> pintaInformes(QPainter& painter, QPagedPaintDevice& dispositivo,
         pintor.ponTramo(tramo);
         if (auto pintado = pintor.pintaCon(painter, dispositivo, true); !pintado)
             return pintado;
+        if (marcadores)
+            marcadores->push_back({"Tramo " + tramo.toStdString(), pagina, 0});
+        pagina += static_cast<int>(pintor.paginas());
     }
     return {};
 }
@@ -68,7 +73,7 @@ Resultado<void> pintaInformes(QPainter& painter, QPagedPaintDevice& dispositivo,
 
 Resultado<void> pintaObra(QPagedPaintDevice& dispositivo, const Obra& obra,
                           const ResultadoObra& resultado, const Catalogo& catalogo,
-                          const OpcionesPdfObra& opciones) {
+                          const OpcionesPdfObra& opciones, std::vector<MarcadorPdf>* marcadores) {
     dispositivo.setPageLayout(disposicionA4(QPageLayout::Landscape));
     QPainter painter;
     if (!painter.begin(&dispositivo))
@@ -81,10 +86,13 @@ Resultado<void> pintaObra(QPagedPaintDevice& dispositivo, const Obra& obra,
         return pintaResumen(hojas, Lineas_Resumen_Obra(resultado, opciones.separadores),
                             Tabla_Obra(resultado.tramos, opciones.separadores));
     });
+    if (marcadores)
+        marcadores->push_back({"Resumen de la obra", 0, 0});
     if (pintado && opciones.informes) {
         // The reports keep their portrait pages; the layout holds from the next page on.
         dispositivo.setPageLayout(disposicionA4(QPageLayout::Portrait));
-        pintado = pintaInformes(painter, dispositivo, obra, resultado, catalogo, opciones);
+        pintado = pintaInformes(painter, dispositivo, obra, resultado, catalogo, opciones,
+                                hojas.paginasPintadas(), marcadores);
     }
     painter.end();
     return pintado;
@@ -93,11 +101,16 @@ Resultado<void> pintaObra(QPagedPaintDevice& dispositivo, const Obra& obra,
 Resultado<void> escribePdfObra(const Obra& obra, const ResultadoObra& resultado,
                                const Catalogo& catalogo, const OpcionesPdfObra& opciones,
                                const std::filesystem::path& fichero) {
-    return escribePdfVectorial(
-        fichero, QStringLiteral("Cálculo tubrix de tuberías: obra ") + opciones.cabecera.titulo,
-        "No se puede escribir el resumen", [&](QPagedPaintDevice& pdf) {
-            return pintaObra(pdf, obra, resultado, catalogo, opciones);
-        });
+    const std::size_t n = resultado.tramos.size();
+    const MetadatosPdf metadatos = metadatosPdf(
+        QStringLiteral("Cálculo tubrix de tuberías: obra ") + opciones.cabecera.titulo,
+        opciones.cabecera,
+        "Verificación de una obra de " + std::to_string(n) + (n == 1 ? " tramo" : " tramos"));
+    return escribePdfVectorial(fichero, metadatos, "No se puede escribir el resumen",
+                               [&](QPagedPaintDevice& pdf, std::vector<MarcadorPdf>& marcadores) {
+                                   return pintaObra(pdf, obra, resultado, catalogo, opciones,
+                                                    &marcadores);
+                               });
 }
 
 } // namespace tubrix

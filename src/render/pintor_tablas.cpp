@@ -22,9 +22,10 @@ QString qs(const std::string& texto) {
     return QString::fromStdString(texto);
 }
 
-QString tituloPdf(const OpcionesPdfTabla& opciones) {
-    return QStringLiteral("Cálculo tubrix de tuberías: tablas de recubrimiento ") +
-           opciones.cabecera.titulo;
+MetadatosPdf metadatosTablas(const OpcionesPdfTabla& opciones) {
+    return metadatosPdf(QStringLiteral("Cálculo tubrix de tuberías: tablas de recubrimiento ") +
+                            opciones.cabecera.titulo,
+                        opciones.cabecera, "Tablas de recubrimiento admisible");
 }
 
 // One table block: a traffic case and the columns of its cases that fit across the page.
@@ -182,17 +183,20 @@ Resultado<void> pintaTabla(QPagedPaintDevice& dispositivo, const Proyecto& base,
 
 Resultado<std::string> pdfTabla(const Proyecto& base, const Catalogo& catalogo,
                                 const TablaRecubrimiento& tabla, const OpcionesPdfTabla& opciones) {
-    return pdfVectorial(tituloPdf(opciones), [&](QPagedPaintDevice& pdf) {
-        return pintaTabla(pdf, base, catalogo, tabla, opciones);
-    });
+    return pdfVectorial(metadatosTablas(opciones),
+                        [&](QPagedPaintDevice& pdf, std::vector<MarcadorPdf>&) {
+                            return pintaTabla(pdf, base, catalogo, tabla, opciones);
+                        });
 }
 
 Resultado<void> escribePdfTabla(const Proyecto& base, const Catalogo& catalogo,
                                 const TablaRecubrimiento& tabla, const OpcionesPdfTabla& opciones,
                                 const std::filesystem::path& fichero) {
-    return escribePdfVectorial(
-        fichero, tituloPdf(opciones), "No se pueden escribir las tablas",
-        [&](QPagedPaintDevice& pdf) { return pintaTabla(pdf, base, catalogo, tabla, opciones); });
+    return escribePdfVectorial(fichero, metadatosTablas(opciones),
+                               "No se pueden escribir las tablas",
+                               [&](QPagedPaintDevice& pdf, std::vector<MarcadorPdf>&) {
+                                   return pintaTabla(pdf, base, catalogo, tabla, opciones);
+                               });
 }
 
 } // namespace tubrix

@@ -11,6 +11,10 @@
 #include <regex>
 #include <sstream>
 
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+
 namespace tubrix {
 namespace {
 
@@ -49,6 +53,19 @@ TEST(PintorObra, SummaryPagesRepeatTheHeaderAndReportsFollowInPortrait) {
     const QString informes = test::textoDePdf(completo);
     EXPECT_TRUE(informes.contains(QStringLiteral("Tramo: T59")));
     EXPECT_FALSE(informes.contains(QStringLiteral("Tramo: Corto")));
+    EXPECT_TRUE(info.contains(QStringLiteral("Author:          Ingeniería\n")))
+        << info.toStdString();
+
+    // A bookmark for the summary and one at the first page of each reach's report.
+    QPDF leido;
+    leido.processFile(completo.string().c_str());
+    auto marcadores = QPDFOutlineDocumentHelper(leido).getTopLevelOutlines();
+    ASSERT_EQ(marcadores.size(), 61u);
+    EXPECT_EQ(marcadores[0].getTitle(), "Resumen de la obra");
+    EXPECT_EQ(marcadores[2].getTitle(), "Tramo T1");
+    const auto hojas = QPDFPageDocumentHelper(leido).getAllPages();
+    EXPECT_EQ(marcadores[2].getDestPage().getObjGen(),
+              hojas.at(static_cast<std::size_t>(paginas) + 6).getObjectHandle().getObjGen());
 }
 
 // A title too long for its cell of the page header wraps inside it: it does not run into the
