@@ -4,6 +4,7 @@
 #include "format/ida_y_vuelta.h"
 #include "format/lee_numero.h"
 #include "input/magnitud.h"
+#include "util/ultimo_valor.h"
 
 #include <array>
 #include <cmath>
@@ -54,7 +55,9 @@ Resultado<double> exponenteSilo(const Proyecto& p, double h, const char* nombreA
         return fallo<double>(r);
     if (auto r = exigeNoNulo(magnitud, "el coeficiente de empuje (K1)", p.K1); !r)
         return fallo<double>(r);
-    const double t = std::tan(p.Ro_Prima * p.Rad_Por_Grado);
+    // The soil's angle: the same from section to section of a batch.
+    thread_local UltimoValor tangente;
+    const double t = tangente(p.Ro_Prima * p.Rad_Por_Grado, [](double a) { return std::tan(a); });
     return 2 * h / p.B * p.K1 * t;
 }
 
@@ -150,8 +153,10 @@ Resultado<CargaTrafico> calculaTrafico(const Proyecto& p) {
         !r)
         return fallo<CargaTrafico>(r);
     const double dm = 2 * p.Rm / 1000;
-    c.aF =
-        1 - 0.9 / ((4 * std::pow(HT, 2) + std::pow(HT, 6)) / (1.1 * std::pow(dm, 2.0 / 3.0)) + 0.9);
+    // The pipe's diameter: the same from section to section of a batch.
+    thread_local UltimoValor potenciaDm;
+    const double dm23 = potenciaDm(dm, [](double d) { return std::pow(d, 2.0 / 3.0); });
+    c.aF = 1 - 0.9 / ((4 * std::pow(HT, 2) + std::pow(HT, 6)) / (1.1 * dm23) + 0.9);
     c.P = c.aF * c.Pf;
     c.Pv = c.P * c.Fi;
     return c;

@@ -2,6 +2,7 @@
 
 #include "calc/comprobaciones.h"
 #include "format/ida_y_vuelta.h"
+#include "util/ultimo_valor.h"
 
 #include <array>
 #include <cmath>
@@ -79,7 +80,9 @@ Resultado<double> calculaSr(const Proyecto& p, double E, std::string_view magnit
         return 8 * p.Rigidez_Circunferencial / 1000;
     if (auto r = exigeNoNulo(magnitud, "el radio medio del tubo (Rm)", p.Rm); !r)
         return fallo<double>(r);
-    return p.Momento_Inercia * 1e9 * E / std::pow(p.Rm, 3);
+    // The pipe's radius: the same from section to section of a batch.
+    thread_local UltimoValor cubo;
+    return p.Momento_Inercia * 1e9 * E / cubo(p.Rm, [](double r) { return std::pow(r, 3); });
 }
 
 Resultado<CoeficientesDeformacion> columnaApoyo(const Proyecto& p) {

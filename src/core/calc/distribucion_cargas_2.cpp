@@ -1,6 +1,7 @@
 #include "calc/distribucion_cargas_2.h"
 
 #include "calc/comprobaciones.h"
+#include "util/ultimo_valor.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -120,7 +121,9 @@ Resultado<Limites> calculaLimites(const Proyecto& p) {
         return fallo<Limites>(r);
     if (auto r = exigeNoNulo(inferior, "la altura total de recubrimiento (H)", p.H_Total); !r)
         return fallo<Limites>(r);
-    const double t = std::tan(p.Ro * p.Rad_Por_Grado);
+    // The soil's angle: the same from section to section of a batch.
+    thread_local UltimoValor tangente;
+    const double t = tangente(p.Ro * p.Rad_Por_Grado, [](double a) { return std::tan(a); });
     Limites l;
     l.Lambda_Fo = p.H_Total > 10 ? 2.5 : 4 - 0.15 * p.H_Total;
     const double x = p.H_Total * t / p.Diametro_Exterior * 1000;

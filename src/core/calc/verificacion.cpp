@@ -13,6 +13,20 @@ std::int16_t veredicto(bool falla) {
     return falla ? kSi : kNo;
 }
 
+// The refusal of a quotient, out of line: the quotient that passes (every one of a valid
+// section) sets up no string.
+#if defined(__GNUC__)
+__attribute__((noinline))
+#endif
+Resultado<double>
+rechazoCociente(std::string_view magnitud, std::string_view entrada, std::string_view plazo,
+                double divisor) {
+    const std::string m = std::string(magnitud) + std::string(plazo);
+    if (auto ok = exigeNoNulo(m, std::string(entrada) + std::string(plazo), divisor); !ok)
+        return tl::unexpected(ok.error());
+    return tl::unexpected(noFinito(m));
+}
+
 // numerador / divisor, refused when the divisor is zero or the quotient is not finite. The
 // names of the long-term quantities carry the suffix `plazo`; the texts are only built for a
 // refusal.
@@ -21,10 +35,7 @@ Resultado<double> cociente(std::string_view magnitud, std::string_view entrada,
     const double valor = numerador / divisor;
     if (divisor != 0.0 && std::isfinite(divisor) && std::isfinite(valor))
         return valor;
-    const std::string m = std::string(magnitud) + std::string(plazo);
-    if (auto ok = exigeNoNulo(m, std::string(entrada) + std::string(plazo), divisor); !ok)
-        return tl::unexpected(ok.error());
-    return tl::unexpected(noFinito(m));
+    return rechazoCociente(magnitud, entrada, plazo, divisor);
 }
 
 struct TresCoeficientes {

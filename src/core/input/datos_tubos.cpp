@@ -1,5 +1,7 @@
 #include "input/datos_tubos.h"
 
+#include "util/ultimo_valor.h"
+
 #include <cmath>
 #include <utility>
 
@@ -109,7 +111,9 @@ void guardaDatosTubo(Proyecto& p, const FichaTubo& ficha) {
         p.Rigidez_Circunferencial = tubo.rceMin;
     } else {
         // A solid wall: I = e^3 / 12 per metre of pipe, e in m.
-        p.Momento_Inercia = std::pow(p.Espesor / 1000.0, 3) / 12.0;
+        thread_local UltimoValor cubo; // the same pipe from section to section of a batch
+        p.Momento_Inercia =
+            cubo(p.Espesor / 1000.0, [](double e) { return std::pow(e, 3); }) / 12.0;
         p.Rigidez_Circunferencial =
             grupoConRigidez(p.Codigo_Material) ? subclase.rce / 1000.0 : 0.0;
     }
