@@ -113,6 +113,14 @@ struct Resultados {
 };
 
 Resultado<void> exigeFinitos(const Resultados& r) {
+    // Nearly every section passes: one plain test of every value before the named checks.
+    const auto finitoONinguno = [](const std::optional<double>& v) {
+        return !v || std::isfinite(*v);
+    };
+    if (std::isfinite(r.alfaD) && std::isfinite(r.alfaDLP) && std::isfinite(r.qvCrit) &&
+        finitoONinguno(r.qvCritLP) && finitoONinguno(r.pa) && finitoONinguno(r.paCrit) &&
+        finitoONinguno(r.paLP) && finitoONinguno(r.paCritLP))
+        return {};
     const auto finito = [](std::string_view nombre, const std::optional<double>& valor) {
         return valor ? exigeFinito(nombre, *valor) : Resultado<void>{};
     };

@@ -2,6 +2,7 @@
 
 #include "util/ultimo_valor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -195,8 +196,21 @@ void Restaura_Situacion_Inicial(Proyecto& proyecto, const Catalogo& catalogo,
     if (mostrada)
         Carga_Materiales(proyecto, catalogo, vista);
     Control_Grupo(proyecto, vista);
-    Carga_Submateriales(proyecto, catalogo, vista);
-    Control_Conduccion(proyecto, vista);
+    if (mostrada) {
+        Carga_Submateriales(proyecto, catalogo, vista);
+        Control_Conduccion(proyecto, vista);
+    } else {
+        // Unshown, the list is not copied: the entry the stored code selects (the first one
+        // where the code is not listed, as Carga_Submateriales selects it) tells the conduit.
+        const std::vector<EntradaSubclase>& lista =
+            catalogo.listaSubclases(proyecto.Codigo_Material);
+        if (!lista.empty()) {
+            const auto it =
+                std::ranges::find(lista, proyecto.Codigo_Submaterial, &EntradaSubclase::codigo);
+            proyecto.Tipo_Conducto =
+                (it != lista.end() ? *it : lista.front()).saneamiento ? kSi : kNo;
+        }
+    }
     if (mostrada) {
         Carga_Diametros(proyecto, catalogo, vista);
         Muestra_Datos(proyecto, catalogo, vista);
