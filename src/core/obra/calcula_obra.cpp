@@ -52,17 +52,17 @@ PorFila<std::optional<double>> coeficientesDe(const Proyecto& p,
     return c;
 }
 
-// Runs one end on `p`, which holds a copy of the base; leaves the calculated record there.
-CalculoExtremo calculaExtremo(Proyecto& p, const TramoResuelto& tramo, const Catalogo& catalogo,
-                              Extremo extremo) {
-    CalculoExtremo c;
+// Runs one end on `p`, which holds a copy of the base; leaves the calculated record there and
+// the result in `c`, a default one (filled where it is kept, not moved there).
+void calculaExtremo(CalculoExtremo& c, Proyecto& p, const TramoResuelto& tramo,
+                    const Catalogo& catalogo, Extremo extremo) {
     c.extremo = extremo;
     c.rechazo = Aplica_Tramo(p, tramo, catalogo, extremo);
     if (!c.rechazo)
         c.rechazo = Calcula_Seccion(p, catalogo);
     c.recubrimiento = coberturaDe(p);
     if (c.rechazo)
-        return c;
+        return;
     // A row failed by a factor of zero or below counts here as infinitely used, so that it
     // governs the reach; the tables and the JSON tell it as such.
     const UsosVerificacion usos = Utilizaciones(p);
@@ -79,7 +79,6 @@ CalculoExtremo calculaExtremo(Proyecto& p, const TramoResuelto& tramo, const Cat
         c.deformacionLargo = p.Dv_Relativa_LP;
     }
     c.avisos = Datos_No_Usados(tramo, p, separadoresEspanoles());
-    return c;
 }
 
 // The pipe of the reach's group and DN that is just enough at every end.
@@ -133,19 +132,19 @@ struct Trabajo {
     TramoResuelto tramo;
 };
 
-ResultadoTramo calculaTramo(Trabajo& trabajo, const Obra& obra, std::size_t indice,
-                            const Catalogo& catalogo, bool buscaTuboNecesario) {
+// Calculates the reach into `r`, a default result (the one the works keeps).
+void calculaTramo(ResultadoTramo& r, Trabajo& trabajo, const Obra& obra, std::size_t indice,
+                  const Catalogo& catalogo, bool buscaTuboNecesario) {
     const Tramo& original = obra.tramos.at(indice);
     Resuelve_Tramo(obra, original, trabajo.tramo);
     const TramoResuelto& tramo = trabajo.tramo;
-    ResultadoTramo r;
     r.indice = indice;
     r.nombre = original.nombre;
     const std::span<const Extremo> extremos = Extremos_Del_Tramo(tramo);
     r.calculos.reserve(extremos.size());
     for (const Extremo extremo : extremos) {
         trabajo.seccion = obra.base;
-        r.calculos.push_back(calculaExtremo(trabajo.seccion, tramo, catalogo, extremo));
+        calculaExtremo(r.calculos.emplace_back(), trabajo.seccion, tramo, catalogo, extremo);
         if (peor(r.calculos.back(), r.calculos[r.determinante]))
             r.determinante = r.calculos.size() - 1;
     }
@@ -154,7 +153,6 @@ ResultadoTramo calculaTramo(Trabajo& trabajo, const Obra& obra, std::size_t indi
         r.tuboBuscado = true;
         r.tuboNecesario = tuboNecesario(obra, tramo, r, catalogo);
     }
-    return r;
 }
 
 } // namespace
@@ -162,7 +160,9 @@ ResultadoTramo calculaTramo(Trabajo& trabajo, const Obra& obra, std::size_t indi
 ResultadoTramo Calcula_Tramo(const Obra& obra, std::size_t indice, const Catalogo& catalogo,
                              bool buscaTuboNecesario) {
     Trabajo trabajo;
-    return calculaTramo(trabajo, obra, indice, catalogo, buscaTuboNecesario);
+    ResultadoTramo r;
+    calculaTramo(r, trabajo, obra, indice, catalogo, buscaTuboNecesario);
+    return r;
 }
 
 ResultadoObra Calcula_Obra(const Obra& obra, const Catalogo& catalogo, const OpcionesObra& opciones,
@@ -176,8 +176,9 @@ ResultadoObra Calcula_Obra(const Obra& obra, const Catalogo& catalogo, const Opc
     paraCadaElemento(n, hilos, [&](unsigned hilo, std::size_t i) {
         if (progreso && progreso->cancelado.load(std::memory_order_relaxed))
             return;
-        resultado.tramos[i] =
-            calculaTramo(trabajo[hilo], obra, i, catalogo, opciones.buscaTuboNecesario);
+        // Each reach's result is default until its own thread fills it here.
+        calculaTramo(resultado.tramos[i], trabajo[hilo], obra, i, catalogo,
+                     opciones.buscaTuboNecesario);
         calculado[i] = 1;
         if (progreso)
             progreso->hechos.fetch_add(1, std::memory_order_relaxed);
