@@ -78,7 +78,6 @@ int main(int argc, char** argv) {
             std::cerr << texto << '\n';
         };
         obra.abre();
-        obra.resize(1400, 620);
         obra.show();
         obra.calcula();
         while (obra.calculando())

@@ -82,6 +82,7 @@ void TablasRecubrimiento::construye() {
     filaBase->addWidget(new QLabel(QStringLiteral("Sección base:"), this));
     m_nombreBase = new QLabel(this);
     m_nombreBase->setObjectName(QStringLiteral("NombreBase"));
+    m_nombreBase->setWordWrap(true); // a long description must not widen the window
     filaBase->addWidget(m_nombreBase, 1);
     QPushButton* abrir =
         botonEstudio(QStringLiteral("Abrir otra sección base…"), QStringLiteral("AbrirBase"), this);

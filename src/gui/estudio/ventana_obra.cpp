@@ -120,8 +120,10 @@ void VentanaObra::construye() {
                        "asistente."),
         this);
     ayuda->setEnabled(false);
-    edicion->addStretch(1);
-    edicion->addWidget(ayuda);
+    // Wrapped, so that the window still fits a small screen.
+    ayuda->setWordWrap(true);
+    ayuda->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edicion->addWidget(ayuda, 1);
     raiz->addLayout(edicion);
 
     m_modelo = new ModeloTramos(m_obra, m_contexto.separadores, this);

@@ -102,6 +102,7 @@ void VentanaObraTest::pegar_calcular_y_colorear_sin_tocar_el_registro() {
     QCOMPARE(v.celda(2, 2), QStringLiteral("380"));
 
     v.calculaYEspera();
+    QVERIFY(v.ventana.minimumSizeHint().width() < 1000); // fits a 1024 × 600 screen
     const int veredicto = v.columnaResultado(ColumnaObra::Veredicto);
     QCOMPARE(v.celda(0, veredicto), QStringLiteral("Tubo válido"));
     QCOMPARE(v.celda(1, veredicto), QStringLiteral("Rechazado"));
