@@ -126,8 +126,9 @@ std::optional<TuboCandidato> tuboNecesario(const Obra& obra, const TramoResuelto
     return mejor ? std::optional<TuboCandidato>(*mejor) : std::nullopt;
 }
 
-// What one thread reuses from reach to reach: assigning into them keeps their storage.
-struct Trabajo {
+// What one thread reuses from reach to reach: assigning into them keeps their storage. On a
+// cache line of its own, so that threads writing their records never share one.
+struct alignas(64) Trabajo {
     Proyecto seccion;
     TramoResuelto tramo;
 };
@@ -172,23 +173,28 @@ ResultadoObra Calcula_Obra(const Obra& obra, const Catalogo& catalogo, const Opc
     resultado.tramos.resize(n);
     const unsigned hilos = hilosParaLote(opciones.hilos, n);
     std::vector<Trabajo> trabajo(hilos);
-    std::vector<char> calculado(n, 0);
+    // A calculated reach has at least one end; a reach left by a cancellation has none. (Told
+    // by the result itself: a flag per reach beside the others' would share their cache lines.)
+    const auto calculado = [&resultado](std::size_t i) {
+        return !resultado.tramos[i].calculos.empty();
+    };
     paraCadaElemento(n, hilos, [&](unsigned hilo, std::size_t i) {
         if (progreso && progreso->cancelado.load(std::memory_order_relaxed))
             return;
         // Each reach's result is default until its own thread fills it here.
         calculaTramo(resultado.tramos[i], trabajo[hilo], obra, i, catalogo,
                      opciones.buscaTuboNecesario);
-        calculado[i] = 1;
         if (progreso)
             progreso->hechos.fetch_add(1, std::memory_order_relaxed);
     });
-    resultado.completo = std::all_of(calculado.begin(), calculado.end(), [](char c) { return c; });
+    resultado.completo = true;
+    for (std::size_t i = 0; i < n && resultado.completo; ++i)
+        resultado.completo = calculado(i);
     if (!resultado.completo) {
         // A cancelled calculation keeps only the reaches that were finished, in order.
         std::vector<ResultadoTramo> terminados;
         for (std::size_t i = 0; i < n; ++i)
-            if (calculado[i])
+            if (calculado(i))
                 terminados.push_back(std::move(resultado.tramos[i]));
         resultado.tramos = std::move(terminados);
     }
