@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <optional>
 
 namespace tubrix {
 namespace {
@@ -48,17 +49,33 @@ const FilaAlfa& filaDe(std::span<const FilaAlfa> tabla, const Bloque& bloque,
     return tabla[bloque.inicio + std::min(desplazamiento, ultima)];
 }
 
-} // namespace
+// The grid read at one slenderness x: the blocks of rm/s around x are searched once, however
+// many stiffnesses are read there (the short- and the long-term one).
+class InterpolacionAlfa {
+public:
+    InterpolacionAlfa(std::span<const FilaAlfa> tabla, double x) : m_tabla(tabla), m_x(x) {}
+    double alfa(double v);
 
-double Interpola_Alfa(std::span<const FilaAlfa> tabla, double x, double v) {
-    if (v >= kVrbRigido)
-        return kAlfaRigido;
-    if (tabla.empty() || std::isnan(x) || std::isnan(v))
-        return std::numeric_limits<double>::quiet_NaN();
-    double y = v < kVrbMinimo ? kVrbMinimo : v;
+private:
+    struct Bloques {
+        double x = 0; // moved onto the grid
+        Bloque a, b;
+        double xa = 0, xb = 0;
+    };
+    // Only for a grid that is not empty and an x that is a number.
+    const Bloques& bloques();
 
+    std::span<const FilaAlfa> m_tabla;
+    double m_x;
+    std::optional<Bloques> m_bloques;
+};
+
+const InterpolacionAlfa::Bloques& InterpolacionAlfa::bloques() {
+    if (m_bloques)
+        return *m_bloques;
+    const std::span<const FilaAlfa> tabla = m_tabla;
     // Outside the grid the nearest edge is used: the table's figure is not extrapolated.
-    x = std::min(x, tabla.front().rmS);
+    double x = std::min(m_x, tabla.front().rmS);
     x = std::max(x, tabla.back().rmS);
 
     // The first rm/s at or below x (a) and, before it, the block above x (b).
@@ -71,6 +88,23 @@ double Interpola_Alfa(std::span<const FilaAlfa> tabla, double x, double v) {
     // On the largest rm/s there is no block above; x then equals xa and needs none.
     const Bloque b = a.inicio > 0 ? bloqueDe(tabla, a.inicio - 1) : a;
     const double xb = tabla[b.inicio].rmS;
+    return m_bloques.emplace(Bloques{x, a, b, xa, xb});
+}
+
+double InterpolacionAlfa::alfa(double v) {
+    if (v >= kVrbRigido)
+        return kAlfaRigido;
+    if (m_tabla.empty() || std::isnan(m_x) || std::isnan(v))
+        return std::numeric_limits<double>::quiet_NaN();
+    double y = v < kVrbMinimo ? kVrbMinimo : v;
+
+    const std::span<const FilaAlfa> tabla = m_tabla;
+    const Bloques& g = bloques();
+    const double x = g.x;
+    const Bloque& a = g.a;
+    const Bloque& b = g.b;
+    const double xa = g.xa;
+    const double xb = g.xb;
 
     y = std::min(y, tabla[b.inicio].vRb);
     y = std::max(y, tabla[b.fin - 1].vRb);
@@ -96,6 +130,12 @@ double Interpola_Alfa(std::span<const FilaAlfa> tabla, double x, double v) {
     if (y == yb)
         return aab;
     return aaa + (y - ya) * (aab - aaa) / (yb - ya);
+}
+
+} // namespace
+
+double Interpola_Alfa(std::span<const FilaAlfa> tabla, double x, double v) {
+    return InterpolacionAlfa(tabla, x).alfa(v);
 }
 
 bool Columna_Largo_Plazo_Estabilidad(const Proyecto& p) {
@@ -155,8 +195,9 @@ Resultado<Resultados> calcula(const Proyecto& p, std::span<const FilaAlfa> tabla
     const bool largo = Columna_Largo_Plazo_Estabilidad(p);
     const double x = p.Rm / p.Espesor;
     Resultados r;
-    r.alfaDLP = Interpola_Alfa(tabla, x, p.VRB_LP);
-    r.alfaD = Interpola_Alfa(tabla, x, p.VRB);
+    InterpolacionAlfa interpolacion(tabla, x);
+    r.alfaDLP = interpolacion.alfa(p.VRB_LP);
+    r.alfaD = interpolacion.alfa(p.VRB);
     r.qvCrit = 2.0 * std::sqrt(std::fabs(p.Sr * p.SBH));
     if (largo)
         r.qvCritLP = 2.0 * std::sqrt(std::fabs(p.Sr_LP * p.SBH_LP));
