@@ -5,6 +5,7 @@
 #include "format/lee_numero.h"
 #include "support/catalogo_prueba.h"
 #include "support/contestador.h"
+#include "support/ficheros.h"
 #include "support/secciones.h"
 #include "support/temp_dir.h"
 #include "ui/calculadora.h"
@@ -44,6 +45,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using test::leeTodo;
+using test::utf8;
+
 const char* const kPvc = "pvc-sn8-zanja-trafico.json";
 const char* const kNoValido = "pe-sdr33-suelo-blando-no-valido.json";
 const char* const kTerraplenada = "prfv-largo-plazo-zanja-terraplenada-freatico.json";
@@ -65,16 +69,6 @@ struct Banco {
         p.Codigo_Navegacion = 0;
     }
 };
-
-std::string leeTodo(const fs::path& fichero) {
-    std::ifstream in(fichero, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string utf8(const fs::path& ruta) {
-    const std::u8string texto = ruta.u8string();
-    return {texto.begin(), texto.end()};
-}
 
 void eligeParametro(EstudioParametrico& ventana, Parametro parametro) {
     QComboBox* combo = ventana.parametro();

@@ -3,6 +3,7 @@
 #include "screens/calc/verificacion_1.h"
 #include "support/catalogo_prueba.h"
 #include "support/contestador.h"
+#include "support/ficheros.h"
 #include "support/secciones.h"
 #include "support/temp_dir.h"
 #include "tablas/textos_tabla.h"
@@ -30,6 +31,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using test::leeTodo;
+
 struct Banco {
     Proyecto p;
     gui::Calculadora calculadora{p};
@@ -43,11 +46,6 @@ struct Banco {
         p.Codigo_Navegacion = 0;
     }
 };
-
-std::string leeTodo(const fs::path& fichero) {
-    std::ifstream in(fichero, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Presses "Calcular" and waits for the worker threads.
 bool calcula(TablasRecubrimiento& ventana) {

@@ -5,6 +5,7 @@
 #include "obra/tabla_obra.h"
 #include "screens/calc/verificacion_1.h"
 #include "support/banco.h"
+#include "support/ficheros.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>
@@ -28,17 +29,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using test::leeTodo;
+using test::utf8;
+
 const char* const kPvc = "pvc-sn8-zanja-trafico.json";
-
-std::string leeTodo(const fs::path& fichero) {
-    std::ifstream in(fichero, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string utf8(const fs::path& ruta) {
-    const std::u8string texto = ruta.u8string();
-    return {texto.begin(), texto.end()};
-}
 
 // The window with every dialog answered by the test; messages are collected.
 struct Ventana {

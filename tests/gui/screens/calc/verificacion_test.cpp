@@ -4,6 +4,7 @@
 #include "screens/calc/verificacion_1.h"
 #include "support/catalogo_prueba.h"
 #include "support/contestador.h"
+#include "support/ficheros.h"
 #include "support/secciones.h"
 #include "support/temp_dir.h"
 #include "ui/barra_botones.h"
@@ -26,6 +27,9 @@ using Fila = tubrix::FilaVerificacion;
 namespace fs = std::filesystem;
 
 namespace {
+
+using test::leeTodo;
+using test::utf8;
 
 const char* const kLargoPlazo = "prfv-largo-plazo-zanja-terraplenada-freatico.json";
 const char* const kRigido = "hormigon-atv-zanja-estrecha-ht60.json";
@@ -91,19 +95,9 @@ QString veredicto(const Proyecto& p, Fila f) {
                                     : QStringLiteral("Tubo válido");
 }
 
-std::string leeTodo(const fs::path& fichero) {
-    std::ifstream in(fichero, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void escribeTodo(const fs::path& fichero, const std::string& bytes) {
     std::ofstream out(fichero, std::ios::binary);
     out << bytes;
-}
-
-std::string utf8(const fs::path& ruta) {
-    const std::u8string texto = ruta.u8string();
-    return {texto.begin(), texto.end()};
 }
 
 } // namespace
