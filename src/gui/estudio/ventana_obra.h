@@ -102,6 +102,8 @@ private:
     void ponTitulo();
     // Before unsaved reaches would be lost: true when the caller may go on.
     bool confirmaCambios();
+    // Every reach has its result; else says so (exports need the whole works).
+    bool todoCalculado();
 
     Contexto& m_contexto;
     Obra m_obra;

@@ -9,6 +9,7 @@
 #include "obra/importa_csv.h"
 #include "obra/tabla_obra.h"
 #include "pintor_obra.h"
+#include "ui/informe_acciones.h"
 #include "ui/rejilla.h"
 #include "util/paths.h"
 
@@ -78,11 +79,25 @@ void VentanaObra::importa() {
                      " de \"" + *fichero + "\" (" + dialecto + ").");
 }
 
+bool VentanaObra::todoCalculado() {
+    const std::size_t calculados =
+        m_modelo->hayResultados() ? m_modelo->resultadosCalculados().tramos.size() : 0;
+    if (calculados == m_obra.tramos.size() && calculados > 0)
+        return true;
+    // A summary of part of the works would count only what was calculated.
+    const std::size_t faltan = m_obra.tramos.size() - calculados;
+    std::string texto = "Calcule la obra antes de exportar sus resultados";
+    if (calculados > 0)
+        texto += faltan == 1 ? ": 1 tramo está sin calcular (cambiado o detenido)"
+                             : ": " + std::to_string(faltan) +
+                                   " tramos están sin calcular (cambiados o detenidos)";
+    m_dialogos.aviso(texto + ".");
+    return false;
+}
+
 void VentanaObra::exportaCsv() {
-    if (!m_modelo->hayResultados()) {
-        m_dialogos.aviso("Calcule la obra antes de exportar sus resultados.");
+    if (!todoCalculado())
         return;
-    }
     gui::exporta(this, m_dialogos.exportaCsv, "obra-resultados.csv", [this] {
         return contenido(
             Csv_Resultados_Obra(m_modelo->resultadosCalculados(),
@@ -91,15 +106,18 @@ void VentanaObra::exportaCsv() {
 }
 
 void VentanaObra::exportaPdf() {
-    if (!m_modelo->hayResultados()) {
-        m_dialogos.aviso("Calcule la obra antes de hacer su resumen en PDF.");
+    if (!todoCalculado())
         return;
-    }
+    // Title and author in the same dialog as a section's report.
+    const auto datos = preguntaDatosInforme(this, m_contexto.dialogos, m_obra.base.Texto_Proyecto,
+                                            UsoInforme::Pdf);
+    if (!datos)
+        return;
     const std::optional<std::string> fichero = m_dialogos.exportaPdf(this, "obra-resumen.pdf");
     if (!fichero)
         return;
     OpcionesPdfObra opciones;
-    opciones.cabecera.titulo = qs(m_obra.base.Texto_Proyecto);
+    opciones.cabecera = {qs(datos->titulo), qs(datos->autor)};
     opciones.informes = m_informes->isChecked();
     opciones.separadores = m_contexto.separadores;
     const ResultadoObra resultado = m_modelo->resultadosCalculados();

@@ -19,27 +19,8 @@ const QString kClaveTitulo = QStringLiteral("informe/titulo");
 const QString kClaveAutor = QStringLiteral("informe/autor");
 const QString kClaveFormato = QStringLiteral("informe/formatoImagenes");
 
-// The dialog preset with the project's description as title (the title given last when the
-// project has none) and the author and image format given last; what is accepted is
-// remembered for the next report.
 std::optional<DatosInforme> pregunta(QWidget* parent, Contexto& contexto, UsoInforme uso) {
-    QSettings ajustes;
-    DatosInforme preset;
-    preset.titulo = contexto.proyecto.Texto_Proyecto.empty()
-                        ? ajustes.value(kClaveTitulo).toString().toStdString()
-                        : contexto.proyecto.Texto_Proyecto;
-    preset.autor = ajustes.value(kClaveAutor).toString().toStdString();
-    preset.formato = ajustes.value(kClaveFormato).toString() == QStringLiteral("png")
-                         ? FormatoImagen::Png
-                         : FormatoImagen::Bmp;
-    auto datos = contexto.dialogos.pideDatosInforme(parent, preset, uso);
-    if (!datos)
-        return std::nullopt;
-    ajustes.setValue(kClaveTitulo, QString::fromStdString(datos->titulo));
-    ajustes.setValue(kClaveAutor, QString::fromStdString(datos->autor));
-    if (uso == UsoInforme::Imagenes)
-        ajustes.setValue(kClaveFormato, QString::fromUtf8(extensionImagen(datos->formato).data()));
-    return datos;
+    return preguntaDatosInforme(parent, contexto.dialogos, contexto.proyecto.Texto_Proyecto, uso);
 }
 
 Informe contenido(const Contexto& contexto, SalidaInforme salida) {
@@ -59,6 +40,26 @@ void avisaError(QWidget* parent, const Error& error) {
 }
 
 } // namespace
+
+std::optional<DatosInforme> preguntaDatosInforme(QWidget* parent, const Dialogos& dialogos,
+                                                 const std::string& descripcion, UsoInforme uso) {
+    QSettings ajustes;
+    DatosInforme preset;
+    preset.titulo =
+        descripcion.empty() ? ajustes.value(kClaveTitulo).toString().toStdString() : descripcion;
+    preset.autor = ajustes.value(kClaveAutor).toString().toStdString();
+    preset.formato = ajustes.value(kClaveFormato).toString() == QStringLiteral("png")
+                         ? FormatoImagen::Png
+                         : FormatoImagen::Bmp;
+    auto datos = dialogos.pideDatosInforme(parent, preset, uso);
+    if (!datos)
+        return std::nullopt;
+    ajustes.setValue(kClaveTitulo, QString::fromStdString(datos->titulo));
+    ajustes.setValue(kClaveAutor, QString::fromStdString(datos->autor));
+    if (uso == UsoInforme::Imagenes)
+        ajustes.setValue(kClaveFormato, QString::fromUtf8(extensionImagen(datos->formato).data()));
+    return datos;
+}
 
 void imprimeInforme(QWidget* parent, Contexto& contexto) {
     const auto datos = pregunta(parent, contexto, UsoInforme::Impresion);

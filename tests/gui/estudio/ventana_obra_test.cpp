@@ -184,10 +184,24 @@ void VentanaObraTest::usar_el_tubo_necesario_y_exportar() {
     v.ventana.dialogos().exportaPdf = [&](QWidget*, const std::string&) {
         return std::optional<std::string>(utf8(dir / "obra.pdf"));
     };
+    // The PDF asks title and author as a section's report does, preset with the description.
+    std::string tituloPropuesto;
+    banco.contexto.dialogos.pideDatosInforme = [&](QWidget*, const gui::DatosInforme& preset,
+                                                   gui::UsoInforme) {
+        tituloPropuesto = preset.titulo;
+        return std::optional<gui::DatosInforme>({"Colector", "Ing. Pérez"});
+    };
     v.ventana.conInformes()->setChecked(true);
     v.ventana.exportaPdf();
+    QCOMPARE(tituloPropuesto, banco.p.Texto_Proyecto);
     QVERIFY(leeTodo(dir / "obra.pdf").rfind("%PDF", 0) == 0);
-    QVERIFY(v.avisos.size() == 1); // only the note of the pipe used
+    // A reach changed since the calculation: no export until it is calculated again.
+    QVERIFY(v.ventana.modelo()->setData(v.ventana.modelo()->index(0, 3), QStringLiteral("5")));
+    fs::remove(dir / "obra.csv");
+    v.ventana.exportaCsv();
+    QVERIFY(!fs::exists(dir / "obra.csv"));
+    QVERIFY(v.avisos.back().find("Calcule la obra") == 0);
+    QCOMPARE(v.avisos.size(), std::size_t{2}); // the note of the pipe used, the refused export
 }
 
 void VentanaObraTest::guardar_y_abrir_la_obra() {
