@@ -5,8 +5,11 @@
 #include "obra/tabla_obra.h"
 #include "screens/calc/verificacion_1.h"
 #include "support/banco.h"
+#include "support/contestador.h"
 #include "support/ficheros.h"
 #include "support/temp_dir.h"
+#include "ui/barra_botones.h"
+#include "ui/pantalla_base.h"
 
 #include <filesystem>
 #include <fstream>
@@ -73,6 +76,7 @@ class VentanaObraTest : public QObject {
 private Q_SLOTS:
     void pegar_calcular_y_colorear_sin_tocar_el_registro();
     void abrir_un_tramo_en_el_asistente_y_guardarlo_en_la_obra();
+    void el_asistente_de_un_tramo_no_toca_la_seccion_del_programa();
     void usar_el_tubo_necesario_y_exportar();
     void guardar_y_abrir_la_obra();
     void la_barra_aparece_solo_en_un_calculo_largo_y_la_ventana_responde();
@@ -148,6 +152,50 @@ void VentanaObraTest::abrir_un_tramo_en_el_asistente_y_guardarlo_en_la_obra() {
     QVERIFY(v.celda(1, veredicto).isEmpty());
     QVERIFY(v.ventana.windowTitle().endsWith(QStringLiteral("*")));
     QVERIFY(banco.p == antes);
+}
+
+// The real wizard on a reach: straight on to the verification, then abandoned. It shows the
+// reach's section and leaves the program's record and the works as they were.
+void VentanaObraTest::el_asistente_de_un_tramo_no_toca_la_seccion_del_programa() {
+    test::Banco banco(kPvc);
+    const Proyecto antes = banco.p;
+    Ventana v(banco);
+    v.ventana.anadeColumna("H");
+    QVERIFY(v.ventana.pega(QStringLiteral("P1\t3,5")));
+    const Obra obra = v.ventana.obra();
+    test::Contestador contestador;
+    contestador.respuestas({QMessageBox::Yes, QMessageBox::Yes});
+    std::vector<Pantalla> vistas;
+    double hVerificada = 0;
+    QTimer reloj;
+    reloj.setInterval(20);
+    QObject::connect(&reloj, &QTimer::timeout, [&] {
+        auto* pantalla = qobject_cast<gui::PantallaBase*>(QApplication::activeModalWidget());
+        if (!pantalla || (!vistas.empty() && vistas.back() == pantalla->pantalla()))
+            return;
+        vistas.push_back(pantalla->pantalla());
+        if (pantalla->pantalla() == Pantalla::Verificacion_1)
+            pantalla->barra()->abandonar()->click();
+        else
+            pantalla->barra()->irAVerificacion()->click();
+    });
+    // The wizard the window runs, watched: the section it ends with is the calculated reach.
+    const auto asistente = v.ventana.dialogos().asistente;
+    double diametroVerificado = 0;
+    v.ventana.dialogos().asistente = [&](Proyecto& seccion) {
+        asistente(seccion);
+        hVerificada = seccion.H;
+        diametroVerificado = seccion.Diametro_Normalizado;
+    };
+    reloj.start();
+    v.ventana.abreTramo(0);
+    reloj.stop();
+    QVERIFY(!vistas.empty());
+    QCOMPARE(vistas.back(), Pantalla::Verificacion_1);
+    QCOMPARE(hVerificada, 3.5);
+    QCOMPARE(diametroVerificado, 400.0);
+    QVERIFY(banco.p == antes);
+    QCOMPARE(v.ventana.obra().tramos, obra.tramos);
 }
 
 void VentanaObraTest::usar_el_tubo_necesario_y_exportar() {
