@@ -152,6 +152,27 @@ void escribeCampos(Obra& obra, std::size_t indice, const Proyecto& editada,
     cambios.guardados = std::move(unicos);
 }
 
+// Names "Tramo n" that no reach has, from n = the number of reaches + 1 on; each one given is
+// taken.
+class NombresLibres {
+public:
+    explicit NombresLibres(const Obra& obra) : m_numero(obra.tramos.size()) {
+        for (const Tramo& t : obra.tramos)
+            m_usados.insert(t.nombre);
+    }
+    std::string siguiente() {
+        std::string nombre;
+        do
+            nombre = "Tramo " + std::to_string(++m_numero);
+        while (!m_usados.insert(nombre).second);
+        return nombre;
+    }
+
+private:
+    std::set<std::string> m_usados;
+    std::size_t m_numero;
+};
+
 } // namespace
 
 std::size_t Columnas_Tabla(const Obra& obra) {
@@ -189,23 +210,15 @@ tl::expected<std::size_t, std::string> Pega_Celdas(Obra& obra, std::size_t tramo
     if (bloque.empty())
         return 0;
     Obra copia = obra;
-    std::set<std::string> usados;
-    for (const Tramo& t : copia.tramos)
-        usados.insert(t.nombre);
-    std::size_t numero = copia.tramos.size();
+    NombresLibres nombres(copia);
     std::size_t escritas = 0;
     std::size_t fila = tramo;
     std::size_t inicio = 0;
     while (inicio <= bloque.size()) {
         const std::size_t fin = std::min(bloque.find('\n', inicio), bloque.size());
         const std::string_view linea = bloque.substr(inicio, fin - inicio);
-        if (fila >= copia.tramos.size()) {
-            std::string nombre;
-            do
-                nombre = "Tramo " + std::to_string(++numero);
-            while (!usados.insert(nombre).second);
-            copia.tramos.push_back(Tramo{std::move(nombre), {}});
-        }
+        if (fila >= copia.tramos.size())
+            copia.tramos.push_back(Tramo{nombres.siguiente(), {}});
         std::size_t c = columna;
         std::size_t desde = 0;
         while (desde <= linea.size()) {
@@ -230,14 +243,7 @@ tl::expected<std::size_t, std::string> Pega_Celdas(Obra& obra, std::size_t tramo
 }
 
 std::string Nombre_Tramo_Nuevo(const Obra& obra) {
-    std::set<std::string> usados;
-    for (const Tramo& t : obra.tramos)
-        usados.insert(t.nombre);
-    for (std::size_t n = obra.tramos.size() + 1;; ++n) {
-        std::string nombre = "Tramo " + std::to_string(n);
-        if (!usados.count(nombre))
-            return nombre;
-    }
+    return NombresLibres(obra).siguiente();
 }
 
 Resultado<CambiosTramo> Guarda_Seccion_En_Tramo(Obra& obra, std::size_t tramo, Extremo extremo,

@@ -5,14 +5,12 @@
 #include "obra/tabla_obra.h"
 #include "ui/rejilla.h"
 
+#include <algorithm>
+
 #include <QColor>
 
 namespace tubrix::gui {
 namespace {
-
-char decimalDe(const Separadores& separadores) {
-    return separadores.decimal == "." ? '.' : ',';
-}
 
 // The result columns: every column of the summary table but the name.
 constexpr int kPrimeraResultado = static_cast<int>(ColumnaObra::Recubrimiento);
@@ -53,8 +51,7 @@ QVariant ModeloTramos::data(const QModelIndex& index, int role) const {
         switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole:
-            return qs(Texto_Celda(m_obra, fila, static_cast<std::size_t>(columna),
-                                  decimalDe(m_separadores)));
+            return qs(Texto_Celda(m_obra, fila, static_cast<std::size_t>(columna), decimal()));
         case Qt::TextAlignmentRole:
             return QVariant((columna == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
         default:
@@ -87,8 +84,8 @@ bool ModeloTramos::setData(const QModelIndex& index, const QVariant& value, int 
         return false;
     const auto fila = static_cast<std::size_t>(index.row());
     const std::string texto = value.toString().toStdString();
-    if (auto problema = Pon_Celda(m_obra, fila, static_cast<std::size_t>(index.column()), texto,
-                                  decimalDe(m_separadores))) {
+    if (auto problema =
+            Pon_Celda(m_obra, fila, static_cast<std::size_t>(index.column()), texto, decimal())) {
         m_rechazo = "Tramo \"" + m_obra.tramos.at(fila).nombre + "\", " + *problema + ".";
         return false;
     }
@@ -165,11 +162,9 @@ void ModeloTramos::ponResultados(const ResultadoObra& resultado) {
     endResetModel();
 }
 
-bool ModeloTramos::hayResultados() const {
-    for (const auto& r : m_resultados)
-        if (r)
-            return true;
-    return false;
+std::size_t ModeloTramos::calculados() const {
+    return static_cast<std::size_t>(std::count_if(m_resultados.begin(), m_resultados.end(),
+                                                  [](const auto& r) { return r.has_value(); }));
 }
 
 ResultadoObra ModeloTramos::resultadosCalculados() const {

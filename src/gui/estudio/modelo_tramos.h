@@ -29,6 +29,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
+    // The user's decimal separator, as the cells are typed and pasted.
+    char decimal() const { return m_separadores.decimal == "." ? '.' : ','; }
+
     // Columns 0 .. columnasEntrada()-1 are the name and the inputs.
     int columnasEntrada() const;
     bool esEntrada(int columna) const { return columna < columnasEntrada(); }
@@ -46,7 +49,9 @@ public:
     const std::optional<ResultadoTramo>& resultado(std::size_t tramo) const {
         return m_resultados.at(tramo);
     }
-    bool hayResultados() const;
+    // How many reaches have a result.
+    std::size_t calculados() const;
+    bool hayResultados() const { return calculados() > 0; }
     // The calculated reaches, in order, for the summary, the CSV and the PDF.
     ResultadoObra resultadosCalculados() const;
 

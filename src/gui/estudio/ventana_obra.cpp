@@ -7,6 +7,7 @@
 #include "estudio/tabla_resultados.h"
 #include "obra/edita_obra.h"
 #include "obra/tabla_obra.h"
+#include "ui/dialogos_fichero.h"
 #include "ui/mensajes.h"
 #include "ui/rejilla.h"
 
@@ -202,7 +203,7 @@ void VentanaObra::construye() {
         actualizaEstado();
     });
     connect(m_tabla->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this] { actualizaEstado(); });
+            [this] { actualizaUsarTubo(); });
     connect(m_reloj, &QTimer::timeout, this, [this] { sigueCalculo(); });
     // A refused edit keeps the cell as it was and says why.
     connect(m_tabla->itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] {
@@ -328,8 +329,7 @@ bool VentanaObra::pega(const QString& texto) {
         return false;
     }
     Obra obra = m_obra;
-    const auto pegadas = Pega_Celdas(obra, fila, columna, texto.toStdString(),
-                                     m_contexto.separadores.decimal == "." ? '.' : ',');
+    const auto pegadas = Pega_Celdas(obra, fila, columna, texto.toStdString(), m_modelo->decimal());
     if (!pegadas) {
         m_dialogos.aviso("No se ha pegado nada. " + pegadas.error());
         return false;
@@ -417,7 +417,7 @@ void VentanaObra::terminaCalculo() {
     actualizaEstado();
 }
 
-void VentanaObra::actualizaEstado() {
+void VentanaObra::actualizaUsarTubo() {
     if (calculando())
         return;
     const QModelIndex actual = m_tabla ? m_tabla->currentIndex() : QModelIndex();
@@ -425,6 +425,12 @@ void VentanaObra::actualizaEstado() {
                          m_modelo->resultado(static_cast<std::size_t>(actual.row())) &&
                          m_modelo->resultado(static_cast<std::size_t>(actual.row()))->tuboNecesario;
     m_usarTubo->setEnabled(hayTubo);
+}
+
+void VentanaObra::actualizaEstado() {
+    if (calculando())
+        return;
+    actualizaUsarTubo();
     if (!m_modelo->hayResultados()) {
         m_resumen->setText(
             m_obra.tramos.empty()

@@ -95,7 +95,10 @@ private:
     // their results).
     void cambiaObra(Obra obra, std::optional<std::size_t> tramo = std::nullopt);
     void marcaModificada();
+    // The summary line and the buttons; only the buttons when the current cell moves (the
+    // summary goes over every result).
     void actualizaEstado();
+    void actualizaUsarTubo();
     void sigueCalculo();
     void terminaCalculo();
     std::vector<std::size_t> filasElegidas() const;

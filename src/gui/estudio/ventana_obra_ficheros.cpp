@@ -80,8 +80,7 @@ void VentanaObra::importa() {
 }
 
 bool VentanaObra::todoCalculado() {
-    const std::size_t calculados =
-        m_modelo->hayResultados() ? m_modelo->resultadosCalculados().tramos.size() : 0;
+    const std::size_t calculados = m_modelo->calculados();
     if (calculados == m_obra.tramos.size() && calculados > 0)
         return true;
     // A summary of part of the works would count only what was calculated.

@@ -1,5 +1,7 @@
 #include "ui/dialogos_fichero.h"
 
+#include "obra/fichero_obra.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -64,6 +66,27 @@ std::optional<std::string> pideFicheroPdf(QWidget* parent, const std::string& pr
     if (!nombre.isEmpty() && !nombre.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         nombre += QStringLiteral(".pdf");
     return resultado(nombre);
+}
+
+std::optional<std::string> pideFicheroObra(QWidget* parent, bool guardar) {
+    const QString carpeta = QString::fromStdString(carpetaInicial());
+    const QString filtro = QString::fromUtf8(kFiltroObra.data(), kFiltroObra.size()) +
+                           QStringLiteral(";;Todos los archivos (*)");
+    auto elegido =
+        resultado(guardar ? QFileDialog::getSaveFileName(parent, QStringLiteral("Guardar la obra"),
+                                                         carpeta, filtro)
+                          : QFileDialog::getOpenFileName(parent, QStringLiteral("Abrir una obra"),
+                                                         carpeta, filtro));
+    if (elegido && guardar)
+        *elegido = Aplica_Extension_Tbo(*elegido);
+    return elegido;
+}
+
+std::optional<std::string> pideCsvTramos(QWidget* parent) {
+    return resultado(QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Importar tramos de un CSV"),
+        QString::fromStdString(carpetaInicial()),
+        QStringLiteral("Ficheros CSV (*.csv);;Todos los archivos (*)")));
 }
 
 std::optional<std::string> pideCarpeta(QWidget* parent) {

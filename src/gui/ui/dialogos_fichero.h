@@ -17,6 +17,11 @@ std::optional<std::string> pideFicheroGuardar(QWidget* parent, const std::string
 std::optional<std::string> pideFicheroPdf(QWidget* parent, const std::string& preset);
 std::optional<std::string> pideCarpeta(QWidget* parent);
 
+// The dialogs of the works window: a works file "Obras TUBRIX (*.tbo)" to open or to save into
+// (".tbo" added when the name has no extension), and a CSV of reaches to import.
+std::optional<std::string> pideFicheroObra(QWidget* parent, bool guardar);
+std::optional<std::string> pideCsvTramos(QWidget* parent);
+
 // An input box; nothing when it is cancelled.
 std::optional<std::string> pideTexto(QWidget* parent, const std::string& titulo,
                                      const std::string& pregunta);
