@@ -144,18 +144,20 @@ bool Es_Tramo_De_Perfil(const Tramo& tramo) {
 
 namespace {
 
-// The column a cell names. The reaches of a works name the same few columns, so the columns
-// `r` already holds (the previous reach's, or this one's so far) are compared by name before
-// the look-up in the table of every column.
-// The cells are in name order, so a cell of the previous reach usually sits at the same place.
-const DefinicionColumna* columnaDe(std::string_view nombre, const TramoResuelto& r,
+// The column a cell names. The reaches of a works name the same few columns, so those `r` has
+// met already are compared by name before the look-up in the table of every column; the cells
+// are in name order, so a cell of the previous reach usually sits at the same place.
+const DefinicionColumna* columnaDe(std::string_view nombre, TramoResuelto& r,
                                    std::size_t posicion) {
     if (posicion < r.celdas.size() && r.celdas[posicion].columna->nombre == nombre)
         return r.celdas[posicion].columna;
-    for (const TramoResuelto::Celda& celda : r.celdas)
-        if (celda.columna->nombre == nombre)
-            return celda.columna;
-    return buscaColumna(nombre);
+    for (const DefinicionColumna* columna : r.conocidas)
+        if (columna->nombre == nombre)
+            return columna;
+    const DefinicionColumna* columna = buscaColumna(nombre);
+    if (columna)
+        r.conocidas.push_back(columna);
+    return columna;
 }
 
 // The persisted fields that another way of giving them excludes (compared by their entry).
