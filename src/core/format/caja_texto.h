@@ -1,6 +1,8 @@
 #pragma once
 
 #include "format/formato.h"
+#include "format/ida_y_vuelta.h"
+#include "format/patron_caja.h"
 
 #include <optional>
 #include <string>
@@ -34,16 +36,33 @@ struct CajaTexto {
 // The number the box hands back: Lee_Numero of its text.
 double leeCaja(const CajaTexto& caja);
 
+namespace detail {
+std::optional<double> numeroDeTexto(std::string_view texto);
+// The text of a box on a screen that is shown (out of line: the forward pass shows none).
+void escribeTexto(CajaTexto& caja, double valor, std::string_view patron,
+                  const Separadores& separadores);
+} // namespace detail
+
 // The number of a box, or nothing when the user left a text that holds no number ("abc", an
 // empty box); a box the program filled always holds its number.
-std::optional<double> numeroDeCaja(const CajaTexto& caja);
+inline std::optional<double> numeroDeCaja(const CajaTexto& caja) {
+    if (caja.valor)
+        return caja.valor;
+    return detail::numeroDeTexto(caja.texto);
+}
 
 // A box showing `valor` through `patron` (the text is left empty when nothing is shown).
-CajaTexto cajaDe(double valor, std::string_view patron, const Separadores& separadores);
+CajaTexto cajaDe(double valor, PatronCaja patron, const Separadores& separadores);
 // The same written into an existing box, which then holds exactly what cajaDe gives: the
 // screens refresh their boxes this way, without building and moving a new one.
-void llenaCaja(CajaTexto& caja, double valor, std::string_view patron,
-               const Separadores& separadores);
+inline void llenaCaja(CajaTexto& caja, double valor, const PatronCaja& patron,
+                      const Separadores& separadores) {
+    if (separadores.etiquetas)
+        detail::escribeTexto(caja, valor, patron.texto(), separadores);
+    else
+        caja.texto.clear();
+    caja.valor = idaYVuelta(valor, patron, separadores);
+}
 
 // A box showing `valor` in the general number format.
 CajaTexto cajaGeneralDe(double valor, const Separadores& separadores);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 namespace tubrix {
 namespace {
@@ -166,6 +167,18 @@ std::string formatea(double valor, std::string_view patron, const Separadores& s
     out += fraccion;
     out += p.sufijo;
     return out;
+}
+
+Separadores Separadores::con(std::string decimal, std::string miles, bool etiquetas) {
+    const bool decimalSimple = decimal == "," || decimal == ".";
+    // The digits, the sign and the decimal separator are all a shown number holds besides its
+    // thousands separators: a separator made of none of them comes out of the text whole.
+    const bool milesSeparables =
+        miles.find_first_of("0123456789-") == std::string::npos &&
+        (!decimalSimple || miles.find(decimal.front()) == std::string::npos);
+    Separadores s{std::move(decimal), std::move(miles), etiquetas};
+    s.lecturaDirecta = decimalSimple && milesSeparables;
+    return s;
 }
 
 std::string formateaEtiqueta(double valor, std::string_view patron,

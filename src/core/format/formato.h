@@ -12,9 +12,17 @@ struct Separadores {
     // False when a screen runs without being shown (the forward pass): its labels are left
     // empty, and only the texts of its input boxes are written.
     bool etiquetas = true;
+    // True when a number shown with these separators reads back as the number itself: a
+    // one-character decimal separator that Lee_Numero takes for the point, and a thousands
+    // separator that can be taken out of the text without touching its digits, sign or
+    // decimal separator. The boxes then hand back their number by arithmetic, without
+    // writing it; false, they read their text. Set by the factories (after changing a
+    // separator, make the Separadores again with con()).
+    bool lecturaDirecta = false;
 
-    static Separadores espanol() { return {",", ".", true}; }
-    static Separadores ingles() { return {".", ",", true}; }
+    static Separadores con(std::string decimal, std::string miles, bool etiquetas = true);
+    static Separadores espanol() { return {",", ".", true, true}; }
+    static Separadores ingles() { return {".", ",", true, true}; }
 };
 
 // Renders a number through a display pattern: "0" a digit always shown, "#" a digit shown only

@@ -35,8 +35,6 @@ Decimales analiza(std::string_view patron) {
     return d;
 }
 
-constexpr std::array<double, 7> kPotencias = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
-
 struct Recuerdo {
     const char* texto = nullptr;
     std::size_t largo = 0;
@@ -57,17 +55,6 @@ bool recordado(const Recuerdo& r, std::string_view patron) {
     return r.texto == patron.data() && r.largo == patron.size();
 }
 
-// The text the box shows, read back: for values the fast path below cannot decide. Kept out of
-// line so that the fast path, taken by nearly every box, sets up no string.
-#if defined(__GNUC__)
-__attribute__((noinline))
-#endif
-double
-leeLoMostrado(double valor, std::string_view patron, const Separadores& separadores, bool agrupa) {
-    std::string texto = formatea(valor, patron, separadores);
-    return Lee_Numero(agrupa ? sinAgrupar(std::move(texto), separadores) : texto);
-}
-
 // A pattern not remembered yet: analysed once, then the box is read as any other. Out of line,
 // like the exact reading, so that the common path calls nothing and stays light.
 #if defined(__GNUC__)
@@ -81,31 +68,30 @@ analizaYLee(double valor, std::string_view patron, const Separadores& separadore
 
 } // namespace
 
+namespace detail {
+
+// Out of line, so that the arithmetic path sets up no string.
+#if defined(__GNUC__)
+__attribute__((noinline))
+#endif
+double
+leeLoMostrado(double valor, std::string_view patron, const Separadores& separadores, bool agrupa) {
+    std::string texto = formatea(valor, patron, separadores);
+    return Lee_Numero(agrupa ? sinAgrupar(std::move(texto), separadores) : texto);
+}
+
+} // namespace detail
+
 double idaYVuelta(double valor, std::string_view patron, const Separadores& separadores) {
     const Recuerdo& recuerdo = ranuraDe(patron);
     if (!recordado(recuerdo, patron))
         return analizaYLee(valor, patron, separadores);
     const Decimales& d = recuerdo.decimales;
-    const std::string& decimal = separadores.decimal;
-    const bool separadoresSimples = decimal.size() == 1 && (decimal[0] == ',' || decimal[0] == '.');
-    if (!d.literal && separadoresSimples && d.maximos < static_cast<int>(kPotencias.size()) &&
-        std::isfinite(valor)) {
-        const double escala = kPotencias[static_cast<std::size_t>(d.maximos)];
-        const double escalado = std::fabs(valor) * escala;
-        // Below 1e8 the whole part fits an integer exactly (and truncation is the floor).
-        const double entero =
-            escalado < 1e8 ? static_cast<double>(static_cast<std::int64_t>(escalado)) : 0.0;
-        const double fraccion = escalado - entero;
-        // Away from a rounding tie the binary and the 15-digit decimal rounding agree; the
-        // quotient of two exact integers is then the double nearest to the decimal text.
-        // (The 15-digit decimal form differs from the double by less than 1e-6 at this scale.)
-        if (escalado < 1e8 && std::fabs(fraccion - 0.5) > 1e-5) {
-            const double n = fraccion > 0.5 ? entero + 1 : entero;
-            const double resultado = n / escala;
-            return (valor < 0 && n != 0) ? -resultado : resultado;
-        }
-    }
-    return leeLoMostrado(valor, patron, separadores, d.agrupa);
+    double mostrado;
+    if (!d.literal && separadores.lecturaDirecta && d.maximos <= PatronCaja::kDecimalesDirectos &&
+        detail::redondeaComoSeMuestra(valor, d.maximos, mostrado))
+        return mostrado;
+    return detail::leeLoMostrado(valor, patron, separadores, d.agrupa);
 }
 
 std::string sinAgrupar(std::string texto, const Separadores& separadores) {

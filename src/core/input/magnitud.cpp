@@ -33,12 +33,6 @@ std::string alPrincipio(std::string_view nombre) {
     return texto;
 }
 
-// Written so that NaN fails both comparisons.
-bool admisible(const Magnitud& m, double valor) {
-    const bool sobreMinimo = m.minimoAdmitido ? valor >= m.minimo : valor > m.minimo;
-    return sobreMinimo && valor <= m.maximo;
-}
-
 } // namespace
 
 std::string Texto_Escriba_Numero(const Magnitud& magnitud) {
@@ -52,7 +46,7 @@ std::string Texto_Escriba_Numero(const Magnitud& magnitud) {
 }
 
 std::optional<std::string> Comprueba_Magnitud(const Magnitud& m, double valor) {
-    if (admisible(m, valor))
+    if (detail::admisible(m, valor))
         return std::nullopt;
     const std::string minimo = conUnidad(m.minimo, m.unidad);
     std::string texto = alPrincipio(m.nombre) + " debe ";
@@ -70,31 +64,15 @@ Rechazo Rechazo_Magnitud(std::string texto, int foco) {
     return Rechazo{Mensaje{std::move(texto), Icono::Informacion, true}, foco, std::nullopt};
 }
 
-namespace {
-
-// A box that holds no admissible number: read as the screen reads it, and refused unless a
-// disabled box's 0 is in range. Out of line, so that the box that passes sets up no string.
-#if defined(__GNUC__)
-__attribute__((noinline))
-#endif
 tl::expected<double, std::string>
-leeSinNumeroAdmisible(std::optional<double> numero, const Magnitud& magnitud, bool habilitada) {
+detail::leeMagnitudDeTexto(const CajaTexto& caja, const Magnitud& magnitud, bool habilitada) {
+    const std::optional<double> numero = numeroDeCaja(caja);
     if (!numero && habilitada)
         return tl::unexpected(Texto_Escriba_Numero(magnitud));
     const double valor = numero.value_or(0.0);
     if (admisible(magnitud, valor))
         return valor;
     return tl::unexpected(std::move(*Comprueba_Magnitud(magnitud, valor)));
-}
-
-} // namespace
-
-tl::expected<double, std::string> Lee_Magnitud(const CajaTexto& caja, const Magnitud& magnitud,
-                                               bool habilitada) {
-    const std::optional<double> numero = numeroDeCaja(caja);
-    if (numero && admisible(magnitud, *numero))
-        return *numero;
-    return leeSinNumeroAdmisible(numero, magnitud, habilitada);
 }
 
 } // namespace tubrix

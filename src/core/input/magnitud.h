@@ -37,7 +37,27 @@ Rechazo Rechazo_Magnitud(std::string texto, int foco);
 // quantity (no number in it, or a value outside the range); a refused value is not stored. A box
 // the screen keeps disabled holds no typing mistake: with `habilitada` false a text without a
 // number reads as 0, as Lee_Numero reads it, and only the range is checked.
-tl::expected<double, std::string> Lee_Magnitud(const CajaTexto& caja, const Magnitud& magnitud,
-                                               bool habilitada = true);
+inline tl::expected<double, std::string>
+Lee_Magnitud(const CajaTexto& caja, const Magnitud& magnitud, bool habilitada = true);
+
+namespace detail {
+// Written so that NaN fails both comparisons.
+constexpr bool admisible(const Magnitud& m, double valor) {
+    const bool sobreMinimo = m.minimoAdmitido ? valor >= m.minimo : valor > m.minimo;
+    return sobreMinimo && valor <= m.maximo;
+}
+// Lee_Magnitud of a box that holds no admissible number of the program's own.
+tl::expected<double, std::string> leeMagnitudDeTexto(const CajaTexto& caja,
+                                                     const Magnitud& magnitud, bool habilitada);
+} // namespace detail
+
+// A box the program filled with an admissible value (nearly every box of the forward pass) is
+// read in place.
+inline tl::expected<double, std::string> Lee_Magnitud(const CajaTexto& caja,
+                                                      const Magnitud& magnitud, bool habilitada) {
+    if (caja.valor && detail::admisible(magnitud, *caja.valor))
+        return *caja.valor;
+    return detail::leeMagnitudDeTexto(caja, magnitud, habilitada);
+}
 
 } // namespace tubrix

@@ -14,8 +14,8 @@ Dialogos Dialogos::delSistema() {
 
 Separadores separadoresDelSistema() {
     const QLocale locale = localeDelPrograma();
-    return Separadores{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString(),
-                       true};
+    return Separadores::con(locale.decimalPoint().toStdString(),
+                            locale.groupSeparator().toStdString());
 }
 
 } // namespace tubrix::gui

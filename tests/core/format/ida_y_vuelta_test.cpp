@@ -1,5 +1,6 @@
 #include "format/ida_y_vuelta.h"
 #include "format/lee_numero.h"
+#include "format/patron_caja.h"
 
 #include <bit>
 #include <gtest/gtest.h>
@@ -9,27 +10,40 @@ namespace tubrix {
 namespace {
 
 // The fast round trip must give bit for bit what the text box gives: the text read back without
-// the thousands separators the pattern put in.
+// the thousands separators the pattern put in, through a pattern read at run time or one the
+// compiler analysed, with the separators of any regional settings (a thousands separator equal
+// to the decimal one is read as the text reads).
 TEST(IdaYVuelta, EqualsFormattingAndReadingBack) {
-    const char* patrones[] = {"##0.0#",  "##0.0##", "####0.0#", "##,##0.0#", "#,##0.0##",
-                              "###0.00", "#0",      "#,##0",    "#,###.000", "00.00"};
+    static constexpr PatronCaja patrones[] = {"##0.0#",    "##0.0##", "####0.0#", "##,##0.0#",
+                                              "#,##0.0##", "###0.00", "#0",       "#,##0",
+                                              "#,###.000", "00.00",   "0 m",      "#,##0.0000000"};
+    const Separadores separadores[] = {Separadores::espanol(), Separadores::ingles(),
+                                       Separadores::con(",", "\u00A0"), Separadores::con(".", ","),
+                                       Separadores::con(",", ",")};
     std::mt19937_64 random(12345);
     std::uniform_real_distribution<double> magnitud(-6, 5);
     std::uniform_int_distribution<int> decimales(0, 4);
-    for (const Separadores& sep : {Separadores::espanol(), Separadores::ingles()}) {
-        for (int i = 0; i < 20000; ++i) {
+    for (const Separadores& sep : separadores) {
+        for (int i = 0; i < 8000; ++i) {
             double v = std::pow(10.0, magnitud(random)) * (i % 3 == 0 ? -1 : 1);
             if (i % 4 == 0) // values that sit exactly on a rounding tie
                 v = std::round(v * std::pow(10.0, decimales(random)) * 2) / 2 /
                     std::pow(10.0, decimales(random));
-            for (const char* patron : patrones) {
-                const double esperado = Lee_Numero(sinAgrupar(formatea(v, patron, sep), sep));
-                ASSERT_EQ(std::bit_cast<std::uint64_t>(idaYVuelta(v, patron, sep)),
-                          std::bit_cast<std::uint64_t>(esperado))
-                    << v << " " << patron;
+            if (i % 1000 == 1)
+                v = i % 2000 == 1 ? (i % 4000 == 1 ? -0.0 : 0.0) : 1e9 + 0.5;
+            for (const PatronCaja& patron : patrones) {
+                const auto esperado = std::bit_cast<std::uint64_t>(
+                    Lee_Numero(sinAgrupar(formatea(v, patron.texto(), sep), sep)));
+                ASSERT_EQ(std::bit_cast<std::uint64_t>(idaYVuelta(v, patron.texto(), sep)),
+                          esperado)
+                    << v << " " << patron.texto();
+                ASSERT_EQ(std::bit_cast<std::uint64_t>(idaYVuelta(v, patron, sep)), esperado)
+                    << v << " " << patron.texto();
             }
         }
     }
+    EXPECT_TRUE(Separadores::con(",", "\u00A0").lecturaDirecta);
+    EXPECT_FALSE(Separadores::con(",", ",").lecturaDirecta);
 }
 
 TEST(IdaYVuelta, KnownValues) {
