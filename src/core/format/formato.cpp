@@ -181,9 +181,4 @@ Separadores Separadores::con(std::string decimal, std::string miles, bool etique
     return s;
 }
 
-std::string formateaEtiqueta(double valor, std::string_view patron,
-                             const Separadores& separadores) {
-    return separadores.etiquetas ? formatea(valor, patron, separadores) : std::string();
-}
-
 } // namespace tubrix

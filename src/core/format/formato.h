@@ -35,6 +35,9 @@ std::string formatea(double valor, std::string_view patron, const Separadores& s
 
 // The text of a label (a value shown, not typed): as formatea, or nothing when the screen is
 // not shown.
-std::string formateaEtiqueta(double valor, std::string_view patron, const Separadores& separadores);
+inline std::string formateaEtiqueta(double valor, std::string_view patron,
+                                    const Separadores& separadores) {
+    return separadores.etiquetas ? formatea(valor, patron, separadores) : std::string();
+}
 
 } // namespace tubrix

@@ -182,7 +182,7 @@ void Elige_Tipo_Apoyo(Proyecto& p, VistaDatosApoyo& vista, std::int16_t tipo) {
     vista.tipoSeleccionado = tipo;
     vista.angulos = Lista_Angulos(p.Norma, tipo);
     vista.anguloSeleccionado = -1;
-    vista.entrada.textoAngulo.clear();
+    vista.entrada.textoAngulo = CajaTexto{};
     vista.pideJ = Es_Apoyo_Hormigon(p.Norma, tipo);
     if (vista.pideJ) {
         calculaYMuestraPj(p, vista);
@@ -206,8 +206,15 @@ void Elige_Angulo_Apoyo(Proyecto& p, VistaDatosApoyo& vista, int posicion) {
     if (posicion < 0 || static_cast<std::size_t>(posicion) >= vista.angulos.size())
         return;
     vista.anguloSeleccionado = posicion;
-    vista.entrada.textoAngulo = vista.angulos[static_cast<std::size_t>(posicion)];
-    p.Angulo_Apoyo = anguloDeLista(vista.angulos[static_cast<std::size_t>(posicion)]);
+    const std::string_view entrada = vista.angulos[static_cast<std::size_t>(posicion)];
+    CajaTexto& caja = vista.entrada.textoAngulo;
+    // An unshown screen keeps only the angle.
+    if (vista.separadores.etiquetas)
+        caja.texto = entrada;
+    else
+        caja.texto.clear();
+    caja.valor = anguloDeLista(entrada);
+    p.Angulo_Apoyo = *caja.valor;
     calculaYMuestraPj(p, vista);
 }
 
@@ -222,7 +229,8 @@ std::optional<Rechazo> Cierra_Datos_Apoyo(Proyecto& p, const EntradaDatosApoyo& 
         p.Codigo_Navegacion = kNavegacionAtras;
         return std::nullopt;
     }
-    p.Angulo_Apoyo = anguloDe(entrada.textoAngulo);
+    const CajaTexto& angulo = entrada.textoAngulo;
+    p.Angulo_Apoyo = angulo.valor ? *angulo.valor : anguloDe(angulo.texto);
     if (Es_Apoyo_Hormigon(p.Norma, p.Tipo_Apoyo)) {
         // The J box has lost the focus to the arrow, so its text is read as the screen shows it.
         if (auto calculado = Calcula_Pj(p, entrada.textoJ); !calculado)

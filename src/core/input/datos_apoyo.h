@@ -54,8 +54,10 @@ ListaTextos Lista_Angulos(std::int16_t norma, std::int16_t tipo);
 
 // Input controls as the close reads them.
 struct EntradaDatosApoyo {
-    std::string textoAngulo; // text of the selected angle entry, empty when none
-    CajaTexto textoJ;        // the J box
+    // The selected angle entry, empty when none; when the program selects it, the box also
+    // holds the angle the entry reads as.
+    CajaTexto textoAngulo;
+    CajaTexto textoJ; // the J box
 };
 
 // Everything the screen shows. Option clicks store at once, so the option states live here

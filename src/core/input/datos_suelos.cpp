@@ -1,6 +1,5 @@
 #include "input/datos_suelos.h"
 
-#include "format/lee_numero.h"
 #include "input/magnitud.h"
 
 namespace tubrix {
@@ -11,6 +10,9 @@ constexpr std::array<std::string_view, kNumeroGruposSuelo> kListaGrupos = {"Grup
 constexpr std::array<std::string_view, kNumeroCompactaciones> kListaCompactaciones = {
     " 85 %", " 90 %", " 92 %", " 95 %", " 97 %", "100 %"};
 constexpr int kPosicion100 = 5; // "100 %"
+// The stored compaction of each entry: the number its first three characters read as.
+constexpr std::array<double, kNumeroCompactaciones> kValoresCompactacion = {85, 90, 92,
+                                                                            95, 97, 100};
 
 constexpr std::array<std::string_view, kNumeroGruposSuelo> kDescripciones = {
     "No cohesivos. Gravas y arenas sueltas.  Porcentaje de finos < 0,06 mm inferior al 5 %",
@@ -48,7 +50,28 @@ constexpr std::string_view kTextoSinEnsayos = "No se pueden introducir datos si 
                                               "obtenido las características de los suelos "
                                               "mediante ensayos";
 
-constexpr const char* kPatronCaja = "##0.0#";
+constexpr PatronCaja kPatronCaja = "##0.0#";
+
+// The record's field behind each box of the second page.
+constexpr PorCajaSuelo<double Proyecto::*> kCamposSuelo{
+    {&Proyecto::Gamma_1, &Proyecto::Gamma_2, &Proyecto::Ro, &Proyecto::Ro_Prima, &Proyecto::K1,
+     &Proyecto::K2, &Proyecto::E1, &Proyecto::E2, &Proyecto::E3, &Proyecto::E4}};
+
+// A soil has weight and stiffness; friction angles lie between none and a vertical wall's;
+// earth pressure coefficients are not negative.
+constexpr PorCajaSuelo<Magnitud> kMagnitudesSuelo{{
+    Magnitud{"el peso específico Gamma 1 de las tierras de relleno", "kN/m3", 0, false},
+    Magnitud{"el peso específico Gamma 2 de las tierras del terreno natural", "kN/m3", 0, false},
+    Magnitud{"el ángulo de rozamiento interno ρ de las tierras del relleno", "º", 0, true, 90},
+    Magnitud{"el ángulo de rozamiento ρ' del relleno con las paredes de la zanja", "º", 0, true,
+             90},
+    Magnitud{"el coeficiente de empuje lateral K1", "", 0, true},
+    Magnitud{"el coeficiente de empuje lateral K2", "", 0, true},
+    Magnitud{"el módulo de compresión E1 de la zona 1", "N/mm2", 0, false},
+    Magnitud{"el módulo de compresión E2 de la zona 2", "N/mm2", 0, false},
+    Magnitud{"el módulo de compresión E3 de la zona 3", "N/mm2", 0, false},
+    Magnitud{"el módulo de compresión E4 de la zona 4", "N/mm2", 0, false},
+}};
 
 bool esTerraplen(const Proyecto& p) {
     return p.Caso_Zanja == 2.0;
@@ -86,12 +109,12 @@ int posicionValida(int posicion, std::size_t entradas) {
     return posicion >= 0 && static_cast<std::size_t>(posicion) < entradas ? posicion : -1;
 }
 
-// The stored compaction is the number of the entry's first three characters.
+// The stored compaction is the number of the entry's first three characters; no entry reads
+// as 0, as an empty text does.
 double compactacionDe(int posicion) {
     if (posicion < 0)
-        return Lee_Numero("");
-    return Lee_Numero_Constante(
-        kListaCompactaciones[static_cast<std::size_t>(posicion)].substr(0, 3));
+        return 0;
+    return kValoresCompactacion[static_cast<std::size_t>(posicion)];
 }
 
 void guardaCompactacion(Proyecto& p, ZonaCompactada zona, int posicion) {
@@ -317,16 +340,9 @@ void Calcula_Valores_Standard(Proyecto& p) {
 }
 
 void Pon_Valores(const Proyecto& p, VistaDatosSuelos2& vista) {
-    escribeCaja(vista, CajaSuelo::Gamma_1, p.Gamma_1);
-    escribeCaja(vista, CajaSuelo::Gamma_2, p.Gamma_2);
-    escribeCaja(vista, CajaSuelo::Ro, p.Ro);
-    escribeCaja(vista, CajaSuelo::Ro_Prima, p.Ro_Prima);
-    escribeCaja(vista, CajaSuelo::K1, p.K1);
-    escribeCaja(vista, CajaSuelo::K2, p.K2);
-    escribeCaja(vista, CajaSuelo::E1, p.E1);
-    escribeCaja(vista, CajaSuelo::E2, p.E2);
-    escribeCaja(vista, CajaSuelo::E3, p.E3);
-    escribeCaja(vista, CajaSuelo::E4, p.E4);
+    for (const CajaSuelo caja : kCajasSuelo)
+        llenaCaja(vista.entrada.textos[caja], p.*kCamposSuelo[caja], kPatronCaja,
+                  vista.separadores);
 }
 
 VistaDatosSuelos2 Abre_Datos_Suelos_2(Proyecto& p, const Separadores& separadores) {
@@ -381,32 +397,16 @@ std::optional<Rechazo> Entra_En_Caja_Suelo(const Proyecto& p) {
 }
 
 const Magnitud& Magnitud_Caja_Suelo(CajaSuelo caja) {
-    // A soil has weight and stiffness; friction angles lie between none and a vertical wall's;
-    // earth pressure coefficients are not negative.
-    static const PorCajaSuelo<Magnitud> kMagnitudes{{
-        Magnitud{"el peso específico Gamma 1 de las tierras de relleno", "kN/m3", 0, false},
-        Magnitud{"el peso específico Gamma 2 de las tierras del terreno natural", "kN/m3", 0,
-                 false},
-        Magnitud{"el ángulo de rozamiento interno ρ de las tierras del relleno", "º", 0, true, 90},
-        Magnitud{"el ángulo de rozamiento ρ' del relleno con las paredes de la zanja", "º", 0, true,
-                 90},
-        Magnitud{"el coeficiente de empuje lateral K1", "", 0, true},
-        Magnitud{"el coeficiente de empuje lateral K2", "", 0, true},
-        Magnitud{"el módulo de compresión E1 de la zona 1", "N/mm2", 0, false},
-        Magnitud{"el módulo de compresión E2 de la zona 2", "N/mm2", 0, false},
-        Magnitud{"el módulo de compresión E3 de la zona 3", "N/mm2", 0, false},
-        Magnitud{"el módulo de compresión E4 de la zona 4", "N/mm2", 0, false},
-    }};
-    return kMagnitudes[caja];
+    return kMagnitudesSuelo[caja];
 }
 
 std::optional<Rechazo> Cierra_Datos_Suelos_2(Proyecto& p, const EntradaDatosSuelos2& entrada,
                                              Boton boton) {
     // With the standard's values the boxes are only shown: no typing mistake can be in them.
     const bool tecleadas = p.Opcion_Suelo_3 != kNo;
-    PorCajaSuelo<double> valores{};
+    PorCajaSuelo<double> valores;
     for (const CajaSuelo caja : kCajasSuelo) {
-        const auto valor = Lee_Magnitud(entrada.textos[caja], Magnitud_Caja_Suelo(caja), tecleadas);
+        const auto valor = Lee_Magnitud(entrada.textos[caja], kMagnitudesSuelo[caja], tecleadas);
         if (!valor)
             return Rechazo_Magnitud(valor.error(), static_cast<int>(Foco_Caja_Suelo(caja)));
         valores[caja] = *valor;

@@ -131,13 +131,23 @@ void guardaAnchura(Proyecto& p, double b) {
     p.Relacion_BD = p.B * 1000.0 / p.Diametro_Exterior;
 }
 
+// The refusal of a box left without a number. Out of line, so that reading a box that holds
+// one builds no message.
+#if defined(__GNUC__)
+__attribute__((noinline))
+#endif
+Rechazo
+sinNumero(FocoDatosZanja caja, const Magnitud& magnitud) {
+    return rechazo(aviso(Texto_Escriba_Numero(magnitud)), caja);
+}
+
 // The number in a box the user sees, or the refusal of a box left without one. Nothing is
 // stored from such a box.
-tl::expected<double, Rechazo> numeroEn(const EntradaDatosZanja& e, FocoDatosZanja caja,
-                                       const Magnitud& magnitud) {
+inline tl::expected<double, Rechazo> numeroEn(const EntradaDatosZanja& e, FocoDatosZanja caja,
+                                              const Magnitud& magnitud) {
     if (const std::optional<double> n = numeroDeCaja(e.cajas[caja]))
         return *n;
-    return tl::unexpected(rechazo(aviso(Texto_Escriba_Numero(magnitud)), caja));
+    return tl::unexpected(sinNumero(caja, magnitud));
 }
 
 std::optional<Rechazo> cierraTipo1(Proyecto& p, const EntradaDatosZanja& e) {

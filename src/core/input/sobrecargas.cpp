@@ -158,8 +158,11 @@ void ponMaterial(Proyecto& p, VistaSobrecargas& vista, Capa capa, int posicion) 
     p.Modulo_Min[capa] = material.moduloMinimo;
     p.Modulo_Max[capa] = material.moduloMaximo;
     // The range only guides the user; the modulus box keeps what was typed.
-    vista.textoRango[capa] =
-        Texto_Rango_Modulo(material.moduloMinimo, material.moduloMaximo, vista.separadores);
+    if (vista.separadores.etiquetas)
+        vista.textoRango[capa] =
+            Texto_Rango_Modulo(material.moduloMinimo, material.moduloMaximo, vista.separadores);
+    else
+        vista.textoRango[capa].clear();
 }
 
 } // namespace
