@@ -3,6 +3,7 @@
 #include "format/lee_numero.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace tubrix {
 
@@ -36,8 +37,9 @@ CajaTexto cajaGeneralDe(double valor, const Separadores& separadores) {
     if (separadores.etiquetas)
         caja.texto = formateaGeneral(valor, separadores);
     // A whole number is shown in full and reads back unchanged.
+    // (Below 1e15 the integer conversion is exact; NaN and infinities fail the first test.)
     const bool entero =
-        std::isfinite(valor) && std::fabs(valor) < 1e15 && valor == std::trunc(valor);
+        std::fabs(valor) < 1e15 && static_cast<double>(static_cast<std::int64_t>(valor)) == valor;
     caja.valor = entero ? valor + 0.0 : Lee_Numero(formateaGeneral(valor, separadores));
     return caja;
 }

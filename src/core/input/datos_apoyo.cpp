@@ -41,7 +41,10 @@ double anguloDeLista(std::string_view entrada) {
 }
 
 void muestraPj(const Proyecto& p, VistaDatosApoyo& vista) {
-    vista.textoPj = formateaEtiqueta(p.Relacion_Proyeccion, "#,##0.0#", vista.separadores);
+    if (vista.separadores.etiquetas)
+        vista.textoPj = formatea(p.Relacion_Proyeccion, "#,##0.0#", vista.separadores);
+    else
+        vista.textoPj.clear();
 }
 
 void calculaYMuestraPj(Proyecto& p, VistaDatosApoyo& vista) {
@@ -146,12 +149,15 @@ VistaDatosApoyo Abre_Datos_Apoyo(Proyecto& p, const Separadores& separadores) {
 
     llenaCaja(vista.entrada.textoJ, p.J, "##0.0#", separadores);
     vista.cajaNorma = esUne(p) ? "Norma UNE" : "Norma ATV";
-    for (std::int16_t tipo = 1; tipo <= 3; ++tipo) {
-        const auto descripcion = Describe_Tipo_Apoyo(p.Norma, tipo);
-        const auto i = static_cast<std::size_t>(tipo - 1);
-        vista.opciones[i] = descripcion.opcion;
-        vista.etiquetas[i] = descripcion.etiqueta;
-        vista.dibujos[i] = descripcion.dibujo;
+    // Captions and drawings are only seen.
+    if (separadores.etiquetas) {
+        for (std::int16_t tipo = 1; tipo <= 3; ++tipo) {
+            const auto descripcion = Describe_Tipo_Apoyo(p.Norma, tipo);
+            const auto i = static_cast<std::size_t>(tipo - 1);
+            vista.opciones[i] = descripcion.opcion;
+            vista.etiquetas[i] = descripcion.etiqueta;
+            vista.dibujos[i] = descripcion.dibujo;
+        }
     }
     vista.subtiposVisibles = esUne(p);
     if (esUne(p) && (p.Subtipo_Apoyo == 1 || p.Subtipo_Apoyo == 2))

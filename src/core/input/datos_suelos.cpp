@@ -179,6 +179,17 @@ void escribeCaja(VistaDatosSuelos2& vista, CajaSuelo caja, double valor) {
     llenaCaja(vista.entrada.textos[caja], valor, kPatronCaja, vista.separadores);
 }
 
+// The backfill condition and the rho' it gives, without writing the box.
+void aplicaCondicion(Proyecto& p, VistaDatosSuelos2& vista, std::int16_t condicion) {
+    p.Condicion_Relleno = condicion;
+    vista.rellenoSeleccionado = condicion;
+    // From the friction angle on show: a tested value just typed counts, not the one stored
+    // when the page opened.
+    const std::optional<double> roEnCaja =
+        vista.ensayos ? numeroDeCaja(vista.entrada.textos[CajaSuelo::Ro]) : std::nullopt;
+    p.Ro_Prima = Calcula_Ro_Prima(p.Norma, condicion, roEnCaja.value_or(p.Ro));
+}
+
 } // namespace
 
 ListaTextos Lista_Grupos_Suelo() {
@@ -352,21 +363,17 @@ VistaDatosSuelos2 Abre_Datos_Suelos_2(Proyecto& p, const Separadores& separadore
     vista.cajaNorma = paginaUne(p) ? "Norma UNE" : "Norma ATV";
     if (paginaUne(p) && p.Condicion_Relleno == kRellenoA1)
         p.Condicion_Relleno = kRellenoA2;
+    // As clicking the stored condition, but the box of rho' is written with all the others
+    // just below.
     if (!Texto_Condicion_Relleno(p.Condicion_Relleno).empty())
-        Elige_Condicion_Relleno(p, vista, p.Condicion_Relleno);
+        aplicaCondicion(p, vista, p.Condicion_Relleno);
     Elige_Ensayos(p, vista, p.Opcion_Suelo_3 != kNo);
     vista.etiquetaGrupoZona2 = Etiqueta_Grupo_Suelo(p.Grupo_Suelo_2);
     return vista;
 }
 
 void Elige_Condicion_Relleno(Proyecto& p, VistaDatosSuelos2& vista, std::int16_t condicion) {
-    p.Condicion_Relleno = condicion;
-    vista.rellenoSeleccionado = condicion;
-    // From the friction angle on show: a tested value just typed counts, not the one stored
-    // when the page opened.
-    const std::optional<double> roEnCaja =
-        vista.ensayos ? numeroDeCaja(vista.entrada.textos[CajaSuelo::Ro]) : std::nullopt;
-    p.Ro_Prima = Calcula_Ro_Prima(p.Norma, condicion, roEnCaja.value_or(p.Ro));
+    aplicaCondicion(p, vista, condicion);
     escribeCaja(vista, CajaSuelo::Ro_Prima, p.Ro_Prima);
 }
 
