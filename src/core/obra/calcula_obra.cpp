@@ -156,6 +156,100 @@ void calculaTramo(ResultadoTramo& r, Trabajo& trabajo, const Obra& obra, std::si
     }
 }
 
+// The summary of any set of reaches, gathered reach by reach: the sums of two sets add up in
+// either order, so the threads of a works each gather their own reaches and the sums are
+// joined once (the result does not depend on which thread took which reach).
+class SumaResumen {
+public:
+    void anade(const ResultadoTramo& t, std::size_t indice) {
+        ++m_calculados;
+        switch (t.veredicto) {
+        case Veredicto::Valido:
+            ++m_resumen.validos;
+            break;
+        case Veredicto::NoValido:
+            ++m_resumen.noValidos;
+            break;
+        case Veredicto::Rechazado:
+            ++m_resumen.rechazados;
+            break;
+        }
+        if (t.veredicto != Veredicto::Rechazado)
+            mejora(t.gobierna().utilizacion, indice);
+        if (t.tuboBuscado && !t.tuboNecesario)
+            ++m_resumen.sinTuboValido;
+        if (t.tuboNecesario) {
+            // A pipe is described as the first reach that needs it found it.
+            const auto [it, nuevo] = m_tubos.try_emplace(t.tuboNecesario->codigo);
+            if (nuevo)
+                it->second = {{*t.tuboNecesario, 0}, indice};
+            ++it->second.pedido.tramos;
+        }
+    }
+
+    void anade(const SumaResumen& otra) {
+        m_calculados += otra.m_calculados;
+        m_resumen.validos += otra.m_resumen.validos;
+        m_resumen.noValidos += otra.m_resumen.noValidos;
+        m_resumen.rechazados += otra.m_resumen.rechazados;
+        m_resumen.sinTuboValido += otra.m_resumen.sinTuboValido;
+        if (otra.m_resumen.masUtilizado)
+            mejora(otra.m_utilizacionMaxima, *otra.m_resumen.masUtilizado);
+        for (const auto& [codigo, suyo] : otra.m_tubos) {
+            const auto [it, nuevo] = m_tubos.try_emplace(codigo, suyo);
+            if (nuevo)
+                continue;
+            Pedido& mio = it->second;
+            const std::size_t tramos = mio.pedido.tramos + suyo.pedido.tramos;
+            if (suyo.primero < mio.primero)
+                mio = suyo;
+            mio.pedido.tramos = tramos;
+        }
+    }
+
+    std::size_t calculados() const { return m_calculados; }
+
+    ResumenObra resumen() const {
+        ResumenObra r = m_resumen;
+        for (const auto& par : m_tubos)
+            r.tubosNecesarios.push_back(par.second.pedido);
+        std::sort(r.tubosNecesarios.begin(), r.tubosNecesarios.end(),
+                  [](const TuboPedido& a, const TuboPedido& b) {
+                      return std::tuple(a.tubo.grupo, a.tubo.subclase, a.tubo.diametroNominal,
+                                        a.tubo.codigo) < std::tuple(b.tubo.grupo, b.tubo.subclase,
+                                                                    b.tubo.diametroNominal,
+                                                                    b.tubo.codigo);
+                  });
+        return r;
+    }
+
+private:
+    // The highest utilisation; of equal ones, the first reach.
+    void mejora(double utilizacion, std::size_t indice) {
+        const auto& actual = m_resumen.masUtilizado;
+        if (!actual || utilizacion > m_utilizacionMaxima ||
+            (utilizacion == m_utilizacionMaxima && indice < *actual)) {
+            m_resumen.masUtilizado = indice;
+            m_utilizacionMaxima = utilizacion;
+        }
+    }
+
+    struct Pedido {
+        TuboPedido pedido;
+        std::size_t primero = 0; // the first reach that needs the pipe
+    };
+
+    ResumenObra m_resumen; // all but the pipes needed, kept by code until the end
+    double m_utilizacionMaxima = 0;
+    std::map<std::int16_t, Pedido> m_tubos;
+    std::size_t m_calculados = 0;
+};
+
+// One thread's gathering, on a cache line of its own.
+struct alignas(64) SumaDelHilo {
+    SumaResumen suma;
+};
+
 } // namespace
 
 ResultadoTramo Calcula_Tramo(const Obra& obra, std::size_t indice, const Catalogo& catalogo,
@@ -173,73 +267,41 @@ ResultadoObra Calcula_Obra(const Obra& obra, const Catalogo& catalogo, const Opc
     resultado.tramos.resize(n);
     const unsigned hilos = hilosParaLote(opciones.hilos, n);
     std::vector<Trabajo> trabajo(hilos);
-    // A calculated reach has at least one end; a reach left by a cancellation has none. (Told
-    // by the result itself: a flag per reach beside the others' would share their cache lines.)
-    const auto calculado = [&resultado](std::size_t i) {
-        return !resultado.tramos[i].calculos.empty();
-    };
+    std::vector<SumaDelHilo> sumas(hilos);
     paraCadaElemento(n, hilos, [&](unsigned hilo, std::size_t i) {
         if (progreso && progreso->cancelado.load(std::memory_order_relaxed))
             return;
         // Each reach's result is default until its own thread fills it here.
-        calculaTramo(resultado.tramos[i], trabajo[hilo], obra, i, catalogo,
-                     opciones.buscaTuboNecesario);
+        ResultadoTramo& r = resultado.tramos[i];
+        calculaTramo(r, trabajo[hilo], obra, i, catalogo, opciones.buscaTuboNecesario);
+        sumas[hilo].suma.anade(r, i);
         if (progreso)
             progreso->hechos.fetch_add(1, std::memory_order_relaxed);
     });
-    resultado.completo = true;
-    for (std::size_t i = 0; i < n && resultado.completo; ++i)
-        resultado.completo = calculado(i);
-    if (!resultado.completo) {
-        // A cancelled calculation keeps only the reaches that were finished, in order.
-        std::vector<ResultadoTramo> terminados;
-        for (std::size_t i = 0; i < n; ++i)
-            if (calculado(i))
-                terminados.push_back(std::move(resultado.tramos[i]));
-        resultado.tramos = std::move(terminados);
+    SumaResumen suma;
+    for (const SumaDelHilo& s : sumas)
+        suma.anade(s.suma);
+    resultado.completo = suma.calculados() == n;
+    if (resultado.completo) {
+        resultado.resumen = suma.resumen();
+        return resultado;
     }
+    // A cancelled calculation keeps only the reaches that were finished, in order. (A
+    // calculated reach has at least one end; a reach left by the cancellation has none.)
+    std::vector<ResultadoTramo> terminados;
+    for (ResultadoTramo& t : resultado.tramos)
+        if (!t.calculos.empty())
+            terminados.push_back(std::move(t));
+    resultado.tramos = std::move(terminados);
     resultado.resumen = Resume_Obra(resultado.tramos);
     return resultado;
 }
 
 ResumenObra Resume_Obra(const std::vector<ResultadoTramo>& tramos) {
-    ResumenObra resumen;
-    std::map<std::int16_t, std::size_t> posicion; // pipe code -> entry of tubosNecesarios
-    for (std::size_t i = 0; i < tramos.size(); ++i) {
-        const ResultadoTramo& t = tramos[i];
-        switch (t.veredicto) {
-        case Veredicto::Valido:
-            ++resumen.validos;
-            break;
-        case Veredicto::NoValido:
-            ++resumen.noValidos;
-            break;
-        case Veredicto::Rechazado:
-            ++resumen.rechazados;
-            break;
-        }
-        if (t.veredicto != Veredicto::Rechazado &&
-            (!resumen.masUtilizado ||
-             t.gobierna().utilizacion > tramos[*resumen.masUtilizado].gobierna().utilizacion))
-            resumen.masUtilizado = i;
-        if (t.tuboBuscado && !t.tuboNecesario)
-            ++resumen.sinTuboValido;
-        if (!t.tuboNecesario)
-            continue;
-        const auto [it, nuevo] =
-            posicion.try_emplace(t.tuboNecesario->codigo, resumen.tubosNecesarios.size());
-        if (nuevo)
-            resumen.tubosNecesarios.push_back({*t.tuboNecesario, 0});
-        ++resumen.tubosNecesarios[it->second].tramos;
-    }
-    std::sort(resumen.tubosNecesarios.begin(), resumen.tubosNecesarios.end(),
-              [](const TuboPedido& a, const TuboPedido& b) {
-                  return std::tuple(a.tubo.grupo, a.tubo.subclase, a.tubo.diametroNominal,
-                                    a.tubo.codigo) < std::tuple(b.tubo.grupo, b.tubo.subclase,
-                                                                b.tubo.diametroNominal,
-                                                                b.tubo.codigo);
-              });
-    return resumen;
+    SumaResumen suma;
+    for (std::size_t i = 0; i < tramos.size(); ++i)
+        suma.anade(tramos[i], i);
+    return suma.resumen();
 }
 
 tl::expected<Proyecto, Parada> Seccion_Del_Tramo(const Obra& obra, std::size_t indice,

@@ -133,7 +133,19 @@ Obra obraVariada(std::size_t n) {
 }
 
 TEST(CalculaObra, ParallelEqualsSerialAndTheSummaryCountsEveryReach) {
-    const Obra obra = obraVariada(120);
+    Obra obra = obraVariada(120);
+    // Deep SN 2 reaches in a loose soil, which need a stiffer pipe.
+    for (const char* columna : {"Codigo_Submaterial", "Codigo_Diametro", "Grupo_Suelo_1",
+                                "Grupo_Suelo_2", "Opcion_Suelo_1", "Opcion_Suelo_2"})
+        obra.anadeColumna(columna);
+    for (int i = 0; i < 16; ++i)
+        obra.tramos.push_back(tramo("hondo" + std::to_string(i), {{"Codigo_Submaterial", 601.0},
+                                                                  {"Codigo_Diametro", 6106.0},
+                                                                  {"H", 5.0 + 0.25 * i},
+                                                                  {"Grupo_Suelo_1", 2.0},
+                                                                  {"Grupo_Suelo_2", 2.0},
+                                                                  {"Opcion_Suelo_1", 1.0},
+                                                                  {"Opcion_Suelo_2", 1.0}}));
     OpcionesObra uno;
     uno.hilos = 1;
     OpcionesObra varios;
@@ -141,7 +153,25 @@ TEST(CalculaObra, ParallelEqualsSerialAndTheSummaryCountsEveryReach) {
     const ResultadoObra serie = Calcula_Obra(obra, catalogo(), uno);
     const ResultadoObra paralelo = Calcula_Obra(obra, catalogo(), varios);
     EXPECT_EQ(Csv_Resultados_Obra(serie), Csv_Resultados_Obra(paralelo));
+    // The threads gather the summary each for its own reaches: joined, it is the serial one.
+    const ResumenObra deNuevo = Resume_Obra(paralelo.tramos);
+    for (const ResumenObra* otro : {&paralelo.resumen, &deNuevo}) {
+        EXPECT_EQ(otro->validos, serie.resumen.validos);
+        EXPECT_EQ(otro->noValidos, serie.resumen.noValidos);
+        EXPECT_EQ(otro->rechazados, serie.resumen.rechazados);
+        EXPECT_EQ(otro->masUtilizado, serie.resumen.masUtilizado);
+        EXPECT_EQ(otro->sinTuboValido, serie.resumen.sinTuboValido);
+        ASSERT_EQ(otro->tubosNecesarios.size(), serie.resumen.tubosNecesarios.size());
+        for (std::size_t i = 0; i < otro->tubosNecesarios.size(); ++i) {
+            EXPECT_EQ(otro->tubosNecesarios[i].tubo.codigo,
+                      serie.resumen.tubosNecesarios[i].tubo.codigo);
+            EXPECT_EQ(otro->tubosNecesarios[i].tubo.utilizacion,
+                      serie.resumen.tubosNecesarios[i].tubo.utilizacion);
+            EXPECT_EQ(otro->tubosNecesarios[i].tramos, serie.resumen.tubosNecesarios[i].tramos);
+        }
+    }
     const ResumenObra& r = serie.resumen;
+    EXPECT_FALSE(r.tubosNecesarios.empty());
     EXPECT_EQ(r.validos + r.noValidos + r.rechazados, obra.tramos.size());
     EXPECT_GT(r.validos, 0u);
     EXPECT_GT(r.noValidos, 0u);
