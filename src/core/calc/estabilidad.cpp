@@ -33,15 +33,6 @@ struct Bloque {
     std::size_t fin = 0;
 };
 
-Bloque bloqueDe(std::span<const FilaAlfa> tabla, std::size_t fila) {
-    Bloque b{fila, fila};
-    while (b.inicio > 0 && tabla[b.inicio - 1].rmS == tabla[fila].rmS)
-        --b.inicio;
-    while (b.fin < tabla.size() && tabla[b.fin].rmS == tabla[fila].rmS)
-        ++b.fin;
-    return b;
-}
-
 const FilaAlfa& filaDe(std::span<const FilaAlfa> tabla, const Bloque& bloque,
                        std::size_t desplazamiento) {
     // A complete grid has blocks of equal length; never read past a shorter one.
@@ -50,10 +41,13 @@ const FilaAlfa& filaDe(std::span<const FilaAlfa> tabla, const Bloque& bloque,
 }
 
 // The grid read at one slenderness x: the blocks of rm/s around x are searched once, however
-// many stiffnesses are read there (the short- and the long-term one).
+// many stiffnesses are read there (the short- and the long-term one). `inicios` are the grid's
+// runs of equal rm/s (Bloques_Alfa).
 class InterpolacionAlfa {
 public:
-    InterpolacionAlfa(std::span<const FilaAlfa> tabla, double x) : m_tabla(tabla), m_x(x) {}
+    InterpolacionAlfa(std::span<const FilaAlfa> tabla, std::span<const std::size_t> inicios,
+                      double x)
+        : m_tabla(tabla), m_inicios(inicios), m_x(x) {}
     double alfa(double v);
 
 private:
@@ -66,6 +60,7 @@ private:
     const Bloques& bloques();
 
     std::span<const FilaAlfa> m_tabla;
+    std::span<const std::size_t> m_inicios;
     double m_x;
     std::optional<Bloques> m_bloques;
 };
@@ -78,15 +73,16 @@ const InterpolacionAlfa::Bloques& InterpolacionAlfa::bloques() {
     double x = std::min(m_x, tabla.front().rmS);
     x = std::max(x, tabla.back().rmS);
 
-    // The first rm/s at or below x (a) and, before it, the block above x (b).
-    // (The table runs by descending rm/s, so this is a binary search.)
-    const auto primera = std::partition_point(tabla.begin(), tabla.end(),
-                                              [x](const FilaAlfa& f) { return f.rmS > x; });
-    const auto fila = static_cast<std::size_t>(primera - tabla.begin());
-    const Bloque a = bloqueDe(tabla, fila);
+    // The block of the first rm/s at or below x (a) and, before it, the block above x (b).
+    // (The table runs by descending rm/s, so this is a binary search over the blocks.)
+    const std::span<const std::size_t> inicios = m_inicios.first(m_inicios.size() - 1);
+    const auto primera = std::partition_point(
+        inicios.begin(), inicios.end(), [&](std::size_t fila) { return tabla[fila].rmS > x; });
+    const auto i = static_cast<std::size_t>(primera - inicios.begin());
+    const Bloque a{m_inicios[i], m_inicios[i + 1]};
     const double xa = tabla[a.inicio].rmS;
     // On the largest rm/s there is no block above; x then equals xa and needs none.
-    const Bloque b = a.inicio > 0 ? bloqueDe(tabla, a.inicio - 1) : a;
+    const Bloque b = i > 0 ? Bloque{m_inicios[i - 1], m_inicios[i]} : a;
     const double xb = tabla[b.inicio].rmS;
     return m_bloques.emplace(Bloques{x, a, b, xa, xb});
 }
@@ -135,7 +131,7 @@ double InterpolacionAlfa::alfa(double v) {
 } // namespace
 
 double Interpola_Alfa(std::span<const FilaAlfa> tabla, double x, double v) {
-    return InterpolacionAlfa(tabla, x).alfa(v);
+    return InterpolacionAlfa(tabla, Bloques_Alfa(tabla), x).alfa(v);
 }
 
 bool Columna_Largo_Plazo_Estabilidad(const Proyecto& p) {
@@ -181,7 +177,8 @@ Resultado<void> exigeFinitos(const Resultados& r) {
     return finito("el valor crítico de la presión del agua externa a largo plazo", r.paCritLP);
 }
 
-Resultado<Resultados> calcula(const Proyecto& p, std::span<const FilaAlfa> tabla) {
+Resultado<Resultados> calcula(const Proyecto& p, std::span<const FilaAlfa> tabla,
+                              std::span<const std::size_t> bloques) {
     if (auto ok = exigeNoNulo("el coeficiente alfa D", "el radio medio Rm", p.Rm); !ok)
         return tl::unexpected(ok.error());
     if (auto ok = exigeNoNulo("el coeficiente alfa D", "el espesor de la pared", p.Espesor); !ok)
@@ -195,7 +192,7 @@ Resultado<Resultados> calcula(const Proyecto& p, std::span<const FilaAlfa> tabla
     const bool largo = Columna_Largo_Plazo_Estabilidad(p);
     const double x = p.Rm / p.Espesor;
     Resultados r;
-    InterpolacionAlfa interpolacion(tabla, x);
+    InterpolacionAlfa interpolacion(tabla, bloques, x);
     r.alfaDLP = interpolacion.alfa(p.VRB_LP);
     r.alfaD = interpolacion.alfa(p.VRB);
     r.qvCrit = 2.0 * std::sqrt(std::fabs(p.Sr * p.SBH));
@@ -270,7 +267,7 @@ void guardaCritica(double& campo, double alfa, double sr) {
 
 Resultado<VistaEstabilidad> Abre_Estabilidad(Proyecto& p, const Catalogo& catalogo,
                                              const Separadores& separadores) {
-    const auto r = calcula(p, catalogo.tablaAlfa());
+    const auto r = calcula(p, catalogo.tablaAlfa(), catalogo.bloquesAlfa());
     if (!r)
         return tl::unexpected(r.error());
     p.Alfa_D_LP = r->alfaDLP;
@@ -284,12 +281,15 @@ Resultado<VistaEstabilidad> Abre_Estabilidad(Proyecto& p, const Catalogo& catalo
 
     VistaEstabilidad vista;
     vista.columnaLargoPlazo = Columna_Largo_Plazo_Estabilidad(p);
-    vista.textoQvCrit = formateaEtiqueta(p.Qv_Crit, kFormatoCargaCritica, separadores);
     llenaCaja(vista.entrada.textoAlfaCorto, p.Alfa_D, kFormatoAlfaD, separadores);
-    if (vista.columnaLargoPlazo) {
-        vista.textoQvCritLP = formateaEtiqueta(p.Qv_Crit_LP, kFormatoCargaCritica, separadores);
+    if (vista.columnaLargoPlazo)
         llenaCaja(vista.entrada.textoAlfaLargo, p.Alfa_D_LP, kFormatoAlfaD, separadores);
-    }
+    // An unshown screen (the forward pass) has no labels.
+    if (!separadores.etiquetas)
+        return vista;
+    vista.textoQvCrit = formateaEtiqueta(p.Qv_Crit, kFormatoCargaCritica, separadores);
+    if (vista.columnaLargoPlazo)
+        vista.textoQvCritLP = formateaEtiqueta(p.Qv_Crit_LP, kFormatoCargaCritica, separadores);
     vista.textoPa = textoPresion(p, r->pa, separadores);
     vista.textoPaCrit = textoPresion(p, r->paCrit, separadores);
     vista.textoPaLP = textoPresion(p, r->paLP, separadores);

@@ -17,8 +17,18 @@ void ordenaCatalogo(DatosCatalogo& datos) {
     });
 }
 
+std::vector<std::size_t> Bloques_Alfa(std::span<const FilaAlfa> tabla) {
+    std::vector<std::size_t> inicios;
+    for (std::size_t i = 0; i < tabla.size(); ++i)
+        if (i == 0 || !(tabla[i].rmS == tabla[i - 1].rmS))
+            inicios.push_back(i);
+    inicios.push_back(tabla.size());
+    return inicios;
+}
+
 Catalogo::Catalogo(DatosCatalogo datos) : m_datos(std::move(datos)) {
     ordenaCatalogo(m_datos);
+    m_bloquesAlfa = Bloques_Alfa(m_datos.alfa);
     // Pipe codes are small positive numbers (16 bits): a direct index from code to row. Codes
     // are unique in the catalogue; a repeated one would find its first row.
     for (std::size_t i = 0; i < m_datos.tubos.size(); ++i) {
@@ -57,16 +67,21 @@ const std::vector<EntradaSubclase>& Catalogo::listaSubclases(std::int16_t grupo)
                : kNinguna;
 }
 
-std::vector<EntradaTubo> Catalogo::listaTubos(std::int16_t subclase) const {
+std::span<const TuboNormalizado> Catalogo::tubosDe(std::int16_t subclase) const {
     // The pipes are kept in primary-key order, so a sub-class's pipes lie together.
     const auto desde =
         std::ranges::lower_bound(m_datos.tubos, subclase, {}, &TuboNormalizado::material);
     const auto hasta = std::ranges::upper_bound(desde, m_datos.tubos.end(), subclase, {},
                                                 &TuboNormalizado::material);
+    return {desde, hasta};
+}
+
+std::vector<EntradaTubo> Catalogo::listaTubos(std::int16_t subclase) const {
+    const std::span<const TuboNormalizado> tubos = tubosDe(subclase);
     std::vector<EntradaTubo> lista;
-    lista.reserve(static_cast<std::size_t>(hasta - desde));
-    for (auto it = desde; it != hasta; ++it)
-        lista.push_back({it->diametroN, it->id});
+    lista.reserve(tubos.size());
+    for (const TuboNormalizado& t : tubos)
+        lista.push_back({t.diametroN, t.id});
     return lista;
 }
 

@@ -81,6 +81,9 @@ struct DatosCatalogo {
     std::vector<FilaAlfa> alfa;         // rm/s descending, then v_rb descending
 };
 
+// The runs of equal rm/s of a grid sorted by rm/s: where each run starts, then the grid's end.
+std::vector<std::size_t> Bloques_Alfa(std::span<const FilaAlfa> tabla);
+
 // The read-only pipe catalogue, held in memory once it has been read.
 class Catalogo {
 public:
@@ -97,6 +100,8 @@ public:
     const std::vector<EntradaSubclase>& listaSubclases(std::int16_t grupo) const;
     // Pipes of a sub-class by DN, then outside diameter, then pipe code.
     std::vector<EntradaTubo> listaTubos(std::int16_t subclase) const;
+    // The same pipes as catalogue rows, without a copy.
+    std::span<const TuboNormalizado> tubosDe(std::int16_t subclase) const;
 
     const Grupo* buscaGrupo(std::int16_t codigo) const;
     const Subclase* buscaSubclase(std::int16_t codigo) const;
@@ -104,12 +109,15 @@ public:
 
     // The buckling coefficient grid, rm/s descending, then v_rb descending.
     std::span<const FilaAlfa> tablaAlfa() const { return m_datos.alfa; }
+    // Its runs of equal rm/s (Bloques_Alfa), found once.
+    std::span<const std::size_t> bloquesAlfa() const { return m_bloquesAlfa; }
 
     const DatosCatalogo& datos() const { return m_datos; }
 
 private:
     DatosCatalogo m_datos;
     std::vector<std::int32_t> m_tubosPorId; // row in m_datos.tubos by pipe code, -1 for none
+    std::vector<std::size_t> m_bloquesAlfa;
     std::vector<std::vector<EntradaSubclase>> m_subclasesPorGrupo; // by group code
 };
 

@@ -16,6 +16,8 @@
 #include "input/seguridad.h"
 #include "input/sobrecargas.h"
 
+#include <array>
+
 namespace tubrix {
 namespace {
 
@@ -59,88 +61,129 @@ std::string consejoTipo3(const Proyecto& p) {
 
 } // namespace
 
+namespace {
+
+// One screen each, as "next" runs it. Small functions of their own: the pass calls one per step
+// through the table below, and each sets up only its own screen's view.
+using Texto = std::optional<std::string>;
+
+Texto datosTubos(Proyecto& p, const Catalogo& catalogo, const Separadores& sep) {
+    Abre_Datos_Tubos(p, catalogo, sep);
+    return mensajeDe(Cierra_Datos_Tubos(p, catalogo, Boton::Siguiente));
+}
+
+Texto seguridadUNE(Proyecto& p, const Catalogo&, const Separadores&) {
+    Abre_Seguridad_UNE(p);
+    Cierra_Seguridad(p, Boton::Siguiente);
+    return std::nullopt;
+}
+
+Texto seguridadATV(Proyecto& p, const Catalogo&, const Separadores&) {
+    Abre_Seguridad_ATV(p);
+    Cierra_Seguridad(p, Boton::Siguiente);
+    return std::nullopt;
+}
+
+Texto datosZanja(Proyecto& p, const Catalogo&, const Separadores& sep) {
+    const auto vista = Abre_Datos_Zanja(p, sep);
+    const auto rechazo = Cierra_Datos_Zanja(p, vista.entrada, Boton::Siguiente);
+    if (rechazo && rechazo->mensaje.texto.empty())
+        return consejoTipo3(p);
+    return mensajeDe(rechazo);
+}
+
+Texto freatico(Proyecto& p, const Catalogo&, const Separadores& sep) {
+    const auto vista = Abre_Freatico(p, sep);
+    return mensajeDe(
+        Cierra_Freatico(p, vista.entrada, Boton::Siguiente, [](const Mensaje&) { return false; }));
+}
+
+Texto datosApoyo(Proyecto& p, const Catalogo&, const Separadores& sep) {
+    const auto vista = Abre_Datos_Apoyo(p, sep);
+    return mensajeDe(Cierra_Datos_Apoyo(p, vista.entrada, Boton::Siguiente));
+}
+
+Texto datosSuelos(Proyecto& p, const Catalogo&, const Separadores&) {
+    const auto vista = Abre_Datos_Suelos(p);
+    return mensajeDe(Cierra_Datos_Suelos(p, vista.entrada, Boton::Siguiente));
+}
+
+Texto datosSuelos2(Proyecto& p, const Catalogo&, const Separadores& sep) {
+    const auto vista = Abre_Datos_Suelos_2(p, sep);
+    return mensajeDe(Cierra_Datos_Suelos_2(p, vista.entrada, Boton::Siguiente));
+}
+
+Texto sobrecargas(Proyecto& p, const Catalogo&, const Separadores& sep) {
+    p.Indicador_Sobrecargas = 1;
+    const auto vista = Abre_Sobrecargas(p, sep);
+    return mensajeDe(Cierra_Sobrecargas(p, vista.entrada, Boton::Siguiente));
+}
+
+Texto calculoCargas(Proyecto& p, const Catalogo&, const Separadores& sep) {
+    const auto vista = Abre_Calculo_Cargas(p, sep);
+    if (!vista)
+        return vista.error().mensaje;
+    return mensajeDe(Cierra_Calculo_Cargas(p, vista->entrada, Boton::Siguiente));
+}
+
+template <Resultado<void> (*Calcula)(Proyecto&)>
+Texto calculoDe(Proyecto& p, const Catalogo&, const Separadores&) {
+    return calculo(p, Calcula(p));
+}
+
+Texto estabilidad(Proyecto& p, const Catalogo& catalogo, const Separadores& sep) {
+    const auto vista = Abre_Estabilidad(p, catalogo, sep);
+    if (!vista)
+        return vista.error().mensaje;
+    return mensajeDe(Cierra_Estabilidad(p, vista->entrada, Boton::Siguiente));
+}
+
+Texto verificacion(Proyecto& p, const Catalogo&, const Separadores&) {
+    return mensajeDe(Calcula_Verificacion(p));
+}
+
+using Ejecutor = Texto (*)(Proyecto&, const Catalogo&, const Separadores&);
+
+// By screen, in the order of `Pantalla`.
+constexpr std::array<Ejecutor, 23> kEjecutores = {
+    datosTubos,
+    seguridadUNE,
+    seguridadATV,
+    datosZanja,
+    freatico,
+    datosApoyo,
+    datosSuelos,
+    datosSuelos2,
+    sobrecargas,
+    calculoCargas,
+    calculoDe<Calcula_Distribucion_Cargas_Tensiones>,
+    calculoDe<Calcula_Distribucion_Cargas_Tensiones_Largo>,
+    calculoDe<Calcula_Distribucion_Cargas_Deformaciones>,
+    calculoDe<Calcula_Distribucion_Cargas_2_Tensiones>,
+    calculoDe<Calcula_Distribucion_Cargas_2_Tensiones_Largo>,
+    calculoDe<Calcula_Distribucion_Cargas_2_Deformaciones>,
+    calculoDe<Calcula_Cargas_Calculo_Tensiones>,
+    calculoDe<Calcula_Cargas_Calculo_Deformaciones>,
+    calculoDe<Calcula_Esfuerzos_Corto>,
+    calculoDe<Calcula_Esfuerzos_Largo>,
+    calculoDe<Calcula_Tensiones>,
+    estabilidad,
+    verificacion,
+};
+static_assert(static_cast<std::size_t>(Pantalla::Verificacion_1) + 1 == kEjecutores.size());
+
+Texto ejecuta(Pantalla pantalla, Proyecto& p, const Catalogo& catalogo, const Separadores& sep) {
+    const auto i = static_cast<std::size_t>(pantalla);
+    if (i >= kEjecutores.size())
+        return std::nullopt;
+    return kEjecutores[i](p, catalogo, sep);
+}
+
+} // namespace
+
 std::optional<std::string> Ejecuta_Pantalla(Pantalla pantalla, Proyecto& p,
                                             const Catalogo& catalogo) {
-    const Separadores& sep = separadores();
-    switch (pantalla) {
-    case Pantalla::Datos_Tubos:
-        Abre_Datos_Tubos(p, catalogo, sep);
-        return mensajeDe(Cierra_Datos_Tubos(p, catalogo, Boton::Siguiente));
-    case Pantalla::Seguridad_UNE:
-        Abre_Seguridad_UNE(p);
-        Cierra_Seguridad(p, Boton::Siguiente);
-        return std::nullopt;
-    case Pantalla::Seguridad_ATV:
-        Abre_Seguridad_ATV(p);
-        Cierra_Seguridad(p, Boton::Siguiente);
-        return std::nullopt;
-    case Pantalla::Datos_Zanja: {
-        const auto vista = Abre_Datos_Zanja(p, sep);
-        const auto rechazo = Cierra_Datos_Zanja(p, vista.entrada, Boton::Siguiente);
-        if (rechazo && rechazo->mensaje.texto.empty())
-            return consejoTipo3(p);
-        return mensajeDe(rechazo);
-    }
-    case Pantalla::Freatico: {
-        const auto vista = Abre_Freatico(p, sep);
-        return mensajeDe(Cierra_Freatico(p, vista.entrada, Boton::Siguiente,
-                                         [](const Mensaje&) { return false; }));
-    }
-    case Pantalla::Datos_Apoyo: {
-        const auto vista = Abre_Datos_Apoyo(p, sep);
-        return mensajeDe(Cierra_Datos_Apoyo(p, vista.entrada, Boton::Siguiente));
-    }
-    case Pantalla::Datos_Suelos: {
-        const auto vista = Abre_Datos_Suelos(p);
-        return mensajeDe(Cierra_Datos_Suelos(p, vista.entrada, Boton::Siguiente));
-    }
-    case Pantalla::Datos_Suelos_2: {
-        const auto vista = Abre_Datos_Suelos_2(p, sep);
-        return mensajeDe(Cierra_Datos_Suelos_2(p, vista.entrada, Boton::Siguiente));
-    }
-    case Pantalla::Sobrecargas: {
-        p.Indicador_Sobrecargas = 1;
-        const auto vista = Abre_Sobrecargas(p, sep);
-        return mensajeDe(Cierra_Sobrecargas(p, vista.entrada, Boton::Siguiente));
-    }
-    case Pantalla::Calculo_Cargas: {
-        const auto vista = Abre_Calculo_Cargas(p, sep);
-        if (!vista)
-            return vista.error().mensaje;
-        return mensajeDe(Cierra_Calculo_Cargas(p, vista->entrada, Boton::Siguiente));
-    }
-    case Pantalla::Distribucion_Cargas_Tensiones:
-        return calculo(p, Calcula_Distribucion_Cargas_Tensiones(p));
-    case Pantalla::Distribucion_Cargas_Tensiones_Largo:
-        return calculo(p, Calcula_Distribucion_Cargas_Tensiones_Largo(p));
-    case Pantalla::Distribucion_Cargas_Deformaciones:
-        return calculo(p, Calcula_Distribucion_Cargas_Deformaciones(p));
-    case Pantalla::Distribucion_Cargas_2_Tensiones:
-        return calculo(p, Calcula_Distribucion_Cargas_2_Tensiones(p));
-    case Pantalla::Distribucion_Cargas_2_Tensiones_Largo:
-        return calculo(p, Calcula_Distribucion_Cargas_2_Tensiones_Largo(p));
-    case Pantalla::Distribucion_Cargas_2_Deformaciones:
-        return calculo(p, Calcula_Distribucion_Cargas_2_Deformaciones(p));
-    case Pantalla::Cargas_Calculo_Tensiones:
-        return calculo(p, Calcula_Cargas_Calculo_Tensiones(p));
-    case Pantalla::Cargas_Calculo_Deformaciones:
-        return calculo(p, Calcula_Cargas_Calculo_Deformaciones(p));
-    case Pantalla::Esfuerzos_Corto:
-        return calculo(p, Calcula_Esfuerzos_Corto(p));
-    case Pantalla::Esfuerzos_Largo:
-        return calculo(p, Calcula_Esfuerzos_Largo(p));
-    case Pantalla::Tensiones:
-        return calculo(p, Calcula_Tensiones(p));
-    case Pantalla::Estabilidad: {
-        const auto vista = Abre_Estabilidad(p, catalogo, sep);
-        if (!vista)
-            return vista.error().mensaje;
-        return mensajeDe(Cierra_Estabilidad(p, vista->entrada, Boton::Siguiente));
-    }
-    case Pantalla::Verificacion_1:
-        return mensajeDe(Calcula_Verificacion(p));
-    }
-    return std::nullopt;
+    return ejecuta(pantalla, p, catalogo, separadores());
 }
 
 namespace {
@@ -149,16 +192,17 @@ namespace {
 // it starts; `saltaPrimera` leaves out the first screen of step `desde` (already accepted).
 std::optional<Parada> pasa(Proyecto& p, const Catalogo& catalogo, int desde, int hasta,
                            bool saltaPrimera) {
+    const Separadores& sep = separadores();
     for (int paso = desde; paso <= hasta; ++paso) {
         p.Paso = static_cast<std::int16_t>(paso);
         // The conditions are read when the step starts: the pipe screen sets the flags.
         const PantallasDelPaso pantallas = Pantallas_Del_Paso(paso, p);
         const bool salta = saltaPrimera && paso == desde;
         if (pantallas.primera && !salta)
-            if (auto mensaje = Ejecuta_Pantalla(*pantallas.primera, p, catalogo))
+            if (auto mensaje = ejecuta(*pantallas.primera, p, catalogo, sep))
                 return Parada{paso, *pantallas.primera, std::move(*mensaje)};
         if (pantallas.largoPlazo)
-            if (auto mensaje = Ejecuta_Pantalla(*pantallas.largoPlazo, p, catalogo))
+            if (auto mensaje = ejecuta(*pantallas.largoPlazo, p, catalogo, sep))
                 return Parada{paso, *pantallas.largoPlazo, std::move(*mensaje)};
     }
     return std::nullopt;

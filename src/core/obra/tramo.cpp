@@ -42,17 +42,17 @@ std::optional<Parada> aplicaDN(Proyecto& p, const TramoResuelto& tramo, const Ca
     if (tramo.daCodigoDiametro)
         return rechazoDe(Pantalla::Datos_Tubos,
                          "El tramo da a la vez DN y Codigo_Diametro: deje solo uno de los dos.");
-    const std::vector<EntradaTubo> tubos = catalogo.listaTubos(p.Codigo_Submaterial);
-    for (const EntradaTubo& t : tubos) {
+    const std::span<const TuboNormalizado> tubos = catalogo.tubosDe(p.Codigo_Submaterial);
+    for (const TuboNormalizado& t : tubos) {
         if (t.diametroN == dn) {
-            p.Codigo_Diametro = t.codigo;
+            p.Codigo_Diametro = t.id;
             return std::nullopt;
         }
     }
     // The diameter list is sorted by DN, so equal diameters are neighbours.
     std::string disponibles;
     std::int16_t anterior = 0;
-    for (const EntradaTubo& t : tubos) {
+    for (const TuboNormalizado& t : tubos) {
         if (t.diametroN != anterior)
             disponibles += (disponibles.empty() ? " " : ", ") + std::to_string(t.diametroN);
         anterior = t.diametroN;
@@ -144,14 +144,33 @@ bool Es_Tramo_De_Perfil(const Tramo& tramo) {
 
 namespace {
 
-// The column a cell names. The reaches of a works name the same few columns, so the columns
-// `r` already holds (the previous reach's, or this one's so far) are compared by name before
-// the look-up in the table of every column.
-const DefinicionColumna* columnaDe(std::string_view nombre, const TramoResuelto& r) {
-    for (const TramoResuelto::Celda& celda : r.celdas)
-        if (celda.columna->nombre == nombre)
-            return celda.columna;
-    return buscaColumna(nombre);
+// The column a cell names. The reaches of a works name the same few columns, so those `r` has
+// met already are compared by name before the look-up in the table of every column; the cells
+// are in name order, so a cell of the previous reach usually sits at the same place.
+const DefinicionColumna* columnaDe(std::string_view nombre, TramoResuelto& r,
+                                   std::size_t posicion) {
+    if (posicion < r.celdas.size() && r.celdas[posicion].columna->nombre == nombre)
+        return r.celdas[posicion].columna;
+    for (const DefinicionColumna* columna : r.conocidas)
+        if (columna->nombre == nombre)
+            return columna;
+    const DefinicionColumna* columna = buscaColumna(nombre);
+    if (columna)
+        r.conocidas.push_back(columna);
+    return columna;
+}
+
+// The persisted fields that another way of giving them excludes (compared by their entry).
+struct ColumnasExcluyentes {
+    const DefinicionColumna* codigoDiametro = buscaColumna("Codigo_Diametro");
+    const DefinicionColumna* nivelFreatico = buscaColumna("Nivel_Freatico");
+    const DefinicionColumna* hw = buscaColumna("Hw");
+    const DefinicionColumna* h = buscaColumna("H");
+};
+
+const ColumnasExcluyentes& columnasExcluyentes() {
+    static const ColumnasExcluyentes columnas;
+    return columnas;
 }
 
 } // namespace
@@ -162,9 +181,10 @@ void Resuelve_Tramo(const Obra& obra, const Tramo& tramo, TramoResuelto& r) {
     r.cotas = {};
     r.daCodigoDiametro = r.daFreaticoOHw = r.perfil = r.daH = false;
     r.conHf = obra.tieneColumna(kColumnaHf);
+    const ColumnasExcluyentes& excluyentes = columnasExcluyentes();
     std::size_t n = 0; // cells of this reach so far; the rest still hold the previous reach's
     for (const auto& [nombre, valor] : tramo.datos) {
-        const DefinicionColumna* columna = columnaDe(nombre, r);
+        const DefinicionColumna* columna = columnaDe(nombre, r, n);
         if (!columna)
             continue;
         const TramoResuelto::Celda celda{columna, &valor};
@@ -188,11 +208,11 @@ void Resuelve_Tramo(const Obra& obra, const Tramo& tramo, TramoResuelto& r) {
                     r.cotas[i] = numeroDe(valor);
             break;
         default:
-            if (columna->nombre == "Codigo_Diametro")
+            if (columna == excluyentes.codigoDiametro)
                 r.daCodigoDiametro = true;
-            else if (columna->nombre == "Nivel_Freatico" || columna->nombre == "Hw")
+            else if (columna == excluyentes.nivelFreatico || columna == excluyentes.hw)
                 r.daFreaticoOHw = true;
-            else if (columna->nombre == "H")
+            else if (columna == excluyentes.h)
                 r.daH = true;
             break;
         }

@@ -31,6 +31,8 @@ struct TramoResuelto {
         const ValorCelda* valor = nullptr;
     };
     std::vector<Celda> celdas; // every cell of a known column, in the reach's order
+    // The columns met so far by this record, kept from reach to reach (they are the same few).
+    std::vector<const DefinicionColumna*> conocidas;
     std::optional<double> dn;
     bool daCodigoDiametro = false;
     bool conHf = false;         // the works or the reach has the Hf column
