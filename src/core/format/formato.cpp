@@ -114,7 +114,7 @@ void digitosExactos(double magnitud, int decimales, std::string& digitos) {
     }
 }
 
-void anadeAgrupado(std::string& out, std::string_view entero, const std::string& separador) {
+void anadeAgrupado(std::string& out, std::string_view entero, std::string_view separador) {
     const std::size_t n = entero.size();
     for (std::size_t i = 0; i < n; ++i) {
         if (i > 0 && (n - i) % 3 == 0)

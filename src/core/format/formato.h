@@ -1,5 +1,7 @@
 #pragma once
 
+#include "format/separador.h"
+
 #include <string>
 #include <string_view>
 
@@ -7,8 +9,8 @@ namespace tubrix {
 
 // Decimal and thousands separators of the user's regional settings.
 struct Separadores {
-    std::string decimal;
-    std::string miles;
+    Separador decimal;
+    Separador miles;
     // False when a screen runs without being shown (the forward pass): its labels are left
     // empty, and only the texts of its input boxes are written.
     bool etiquetas = true;

@@ -95,8 +95,8 @@ double idaYVuelta(double valor, std::string_view patron, const Separadores& sepa
 }
 
 std::string sinAgrupar(std::string texto, const Separadores& separadores) {
-    const std::string& miles = separadores.miles;
-    if (miles.empty() || miles == separadores.decimal)
+    const std::string_view miles = separadores.miles;
+    if (miles.empty() || separadores.miles == separadores.decimal)
         return texto;
     for (auto i = texto.find(miles); i != std::string::npos; i = texto.find(miles, i))
         texto.erase(i, miles.size());
@@ -122,22 +122,30 @@ std::string formateaGeneral(double valor, const Separadores& separadores) {
     while (digitos.size() > 1 && digitos.back() == '0')
         digitos.pop_back();
 
+    const std::string_view decimal = separadores.decimal;
     std::string out = negativo ? "-" : "";
     if (exponente >= 15 || exponente < -5) {
         out += digitos.substr(0, 1);
-        if (digitos.size() > 1)
-            out += separadores.decimal + digitos.substr(1);
+        if (digitos.size() > 1) {
+            out += decimal;
+            out += digitos.substr(1);
+        }
         out += exponente < 0 ? "E-" : "E+";
         out += std::to_string(std::abs(exponente));
     } else if (exponente < 0) {
-        out += "0" + separadores.decimal +
-               std::string(static_cast<std::size_t>(-exponente - 1), '0') + digitos;
+        out += '0';
+        out += decimal;
+        out.append(static_cast<std::size_t>(-exponente - 1), '0');
+        out += digitos;
     } else {
         const auto enteros = static_cast<std::size_t>(exponente + 1);
         if (digitos.size() <= enteros) {
-            out += digitos + std::string(enteros - digitos.size(), '0');
+            out += digitos;
+            out.append(enteros - digitos.size(), '0');
         } else {
-            out += digitos.substr(0, enteros) + separadores.decimal + digitos.substr(enteros);
+            out += digitos.substr(0, enteros);
+            out += decimal;
+            out += digitos.substr(enteros);
         }
     }
     return out;

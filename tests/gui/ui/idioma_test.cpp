@@ -61,8 +61,8 @@ private Q_SLOTS:
                  QLocale(QLocale::Spanish, QLocale::Mexico));
         QCOMPARE(QLocale::system().language(), QLocale::Spanish); // LANG=es_ES.UTF-8
         const Separadores sep = gui::separadoresDelSistema();
-        QCOMPARE(sep.decimal, std::string(","));
-        QCOMPARE(sep.miles, std::string("."));
+        QCOMPARE(sep.decimal.str(), std::string(","));
+        QCOMPARE(sep.miles.str(), std::string("."));
     }
 };
 
