@@ -91,17 +91,10 @@ std::size_t filaGrupo(std::int16_t grupo) {
 }
 
 std::int16_t& grupoDe(Proyecto& p, ZonaSuelo zona) {
-    switch (zona) {
-    case ZonaSuelo::Zona1:
-        return p.Grupo_Suelo_1;
-    case ZonaSuelo::Zona2:
-        return p.Grupo_Suelo_2;
-    case ZonaSuelo::Zona3:
-        return p.Grupo_Suelo_3;
-    case ZonaSuelo::Zona4:
-        break;
-    }
-    return p.Grupo_Suelo_4;
+    static constexpr PorZona<std::int16_t Proyecto::*> kGrupos{
+        {&Proyecto::Grupo_Suelo_1, &Proyecto::Grupo_Suelo_2, &Proyecto::Grupo_Suelo_3,
+         &Proyecto::Grupo_Suelo_4}};
+    return p.*kGrupos[zona];
 }
 
 // A list position, or -1 when it names no entry (a list then shows no selection).
