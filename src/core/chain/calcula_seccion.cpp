@@ -59,10 +59,6 @@ std::string consejoTipo3(const Proyecto& p) {
     return texto;
 }
 
-} // namespace
-
-namespace {
-
 // One screen each, as "next" runs it. Small functions of their own: the pass calls one per step
 // through the table below, and each sets up only its own screen's view.
 using Texto = std::optional<std::string>;

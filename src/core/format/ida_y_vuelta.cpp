@@ -13,32 +13,8 @@
 namespace tubrix {
 namespace {
 
-struct Decimales {
-    int maximos = 0;
-    bool agrupa = false;
-    bool literal = false; // text around the number: take the exact path
-};
-
-Decimales analiza(std::string_view patron) {
-    Decimales d;
-    bool trasPunto = false;
-    for (const char c : patron) {
-        if (c == '.' && !trasPunto)
-            trasPunto = true;
-        else if (c == ',' && !trasPunto)
-            d.agrupa = true;
-        else if ((c == '0' || c == '#') && trasPunto)
-            ++d.maximos;
-        else if (c != '0' && c != '#')
-            d.literal = true;
-    }
-    return d;
-}
-
 struct Recuerdo {
-    const char* texto = nullptr;
-    std::size_t largo = 0;
-    Decimales decimales;
+    PatronCaja patron = ""; // analysed, with the text it was analysed from
 };
 
 // The patterns are a handful of literals used over and over: their analysis is remembered by
@@ -52,7 +28,7 @@ Recuerdo& ranuraDe(std::string_view patron) {
 }
 
 bool recordado(const Recuerdo& r, std::string_view patron) {
-    return r.texto == patron.data() && r.largo == patron.size();
+    return r.patron.texto().data() == patron.data() && r.patron.texto().size() == patron.size();
 }
 
 // A pattern not remembered yet: analysed once, then the box is read as any other. Out of line,
@@ -62,7 +38,7 @@ __attribute__((noinline))
 #endif
 double
 analizaYLee(double valor, std::string_view patron, const Separadores& separadores) {
-    ranuraDe(patron) = {patron.data(), patron.size(), analiza(patron)};
+    ranuraDe(patron).patron = PatronCaja::analizado(patron);
     return idaYVuelta(valor, patron, separadores);
 }
 
@@ -86,12 +62,7 @@ double idaYVuelta(double valor, std::string_view patron, const Separadores& sepa
     const Recuerdo& recuerdo = ranuraDe(patron);
     if (!recordado(recuerdo, patron))
         return analizaYLee(valor, patron, separadores);
-    const Decimales& d = recuerdo.decimales;
-    double mostrado;
-    if (!d.literal && separadores.lecturaDirecta && d.maximos <= PatronCaja::kDecimalesDirectos &&
-        detail::redondeaComoSeMuestra(valor, d.maximos, mostrado))
-        return mostrado;
-    return detail::leeLoMostrado(valor, patron, separadores, d.agrupa);
+    return idaYVuelta(valor, recuerdo.patron, separadores);
 }
 
 std::string sinAgrupar(std::string texto, const Separadores& separadores) {

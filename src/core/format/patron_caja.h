@@ -11,7 +11,25 @@ namespace tubrix {
 class PatronCaja {
 public:
     consteval PatronCaja(const char* texto) : PatronCaja(std::string_view(texto)) {}
-    consteval PatronCaja(std::string_view texto) : m_texto(texto) {
+    consteval PatronCaja(std::string_view texto) : PatronCaja(texto, Analisis{}) {}
+    // A pattern known only at run time, analysed there.
+    static constexpr PatronCaja analizado(std::string_view texto) {
+        return PatronCaja(texto, Analisis{});
+    }
+
+    constexpr std::string_view texto() const { return m_texto; }
+    // Decimal places shown at most.
+    constexpr int decimales() const { return m_decimales; }
+    // The pattern puts in thousands separators.
+    constexpr bool agrupa() const { return m_agrupa; }
+    // Digits and separators only, with few enough decimals to be read back by arithmetic.
+    constexpr bool directo() const { return m_directo; }
+
+    static constexpr int kDecimalesDirectos = 6;
+
+private:
+    struct Analisis {};
+    constexpr PatronCaja(std::string_view texto, Analisis) : m_texto(texto) {
         bool trasPunto = false;
         bool literal = false;
         for (const char c : texto) {
@@ -29,17 +47,6 @@ public:
         m_directo = !literal && m_decimales <= kDecimalesDirectos;
     }
 
-    constexpr std::string_view texto() const { return m_texto; }
-    // Decimal places shown at most.
-    constexpr int decimales() const { return m_decimales; }
-    // The pattern puts in thousands separators.
-    constexpr bool agrupa() const { return m_agrupa; }
-    // Digits and separators only, with few enough decimals to be read back by arithmetic.
-    constexpr bool directo() const { return m_directo; }
-
-    static constexpr int kDecimalesDirectos = 6;
-
-private:
     std::string_view m_texto;
     int m_decimales = 0;
     bool m_agrupa = false;

@@ -33,13 +33,6 @@ std::optional<std::string> Comprueba_Magnitud(const Magnitud& magnitud, double v
 // the title "Aviso" and the focus on the control `foco`.
 Rechazo Rechazo_Magnitud(std::string texto, int foco);
 
-// A box the user could type in, read and checked: its number, or the message that names the
-// quantity (no number in it, or a value outside the range); a refused value is not stored. A box
-// the screen keeps disabled holds no typing mistake: with `habilitada` false a text without a
-// number reads as 0, as Lee_Numero reads it, and only the range is checked.
-inline tl::expected<double, std::string>
-Lee_Magnitud(const CajaTexto& caja, const Magnitud& magnitud, bool habilitada = true);
-
 namespace detail {
 // Written so that NaN fails both comparisons.
 constexpr bool admisible(const Magnitud& m, double valor) {
@@ -51,10 +44,13 @@ tl::expected<double, std::string> leeMagnitudDeTexto(const CajaTexto& caja,
                                                      const Magnitud& magnitud, bool habilitada);
 } // namespace detail
 
-// A box the program filled with an admissible value (nearly every box of the forward pass) is
-// read in place.
-inline tl::expected<double, std::string> Lee_Magnitud(const CajaTexto& caja,
-                                                      const Magnitud& magnitud, bool habilitada) {
+// A box the user could type in, read and checked: its number, or the message that names the
+// quantity (no number in it, or a value outside the range); a refused value is not stored. A box
+// the screen keeps disabled holds no typing mistake: with `habilitada` false a text without a
+// number reads as 0, as Lee_Numero reads it, and only the range is checked. A box the program
+// filled with an admissible value (nearly every box of the forward pass) is read in place.
+inline tl::expected<double, std::string>
+Lee_Magnitud(const CajaTexto& caja, const Magnitud& magnitud, bool habilitada = true) {
     if (caja.valor && detail::admisible(magnitud, *caja.valor))
         return *caja.valor;
     return detail::leeMagnitudDeTexto(caja, magnitud, habilitada);

@@ -145,12 +145,8 @@ bool Es_Tramo_De_Perfil(const Tramo& tramo) {
 namespace {
 
 // The column a cell names. The reaches of a works name the same few columns, so those `r` has
-// met already are compared by name before the look-up in the table of every column; the cells
-// are in name order, so a cell of the previous reach usually sits at the same place.
-const DefinicionColumna* columnaDe(std::string_view nombre, TramoResuelto& r,
-                                   std::size_t posicion) {
-    if (posicion < r.celdas.size() && r.celdas[posicion].columna->nombre == nombre)
-        return r.celdas[posicion].columna;
+// met already are compared by name before the look-up in the table of every column.
+const DefinicionColumna* columnaDe(std::string_view nombre, TramoResuelto& r) {
     for (const DefinicionColumna* columna : r.conocidas)
         if (columna->nombre == nombre)
             return columna;
@@ -184,7 +180,7 @@ void Resuelve_Tramo(const Obra& obra, const Tramo& tramo, TramoResuelto& r) {
     const ColumnasExcluyentes& excluyentes = columnasExcluyentes();
     std::size_t n = 0; // cells of this reach so far; the rest still hold the previous reach's
     for (const auto& [nombre, valor] : tramo.datos) {
-        const DefinicionColumna* columna = columnaDe(nombre, r, n);
+        const DefinicionColumna* columna = columnaDe(nombre, r);
         if (!columna)
             continue;
         const TramoResuelto::Celda celda{columna, &valor};
